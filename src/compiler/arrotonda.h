@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cmath>
+
+namespace compilatore {
+
+// Every real-to-integer conversion of the compiler rounds to the nearest
+// integer, ties to even (2.5 gives 2, 3.5 gives 4). std::nearbyint does so in
+// the default rounding mode, which the program never changes.
+inline double arrotonda(double valore) { return std::nearbyint(valore); }
+
+}  // namespace compilatore

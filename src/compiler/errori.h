@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace compilatore {
+
+// Every error number of the system, with the short description shown to users.
+namespace errore {
+inline constexpr std::int32_t nessuno = 0;
+inline constexpr std::int32_t lunghezza_eccessiva = 1;
+inline constexpr std::int32_t progressiva_non_multipla = 2;
+inline constexpr std::int32_t ripetizione_inizio = 3;
+inline constexpr std::int32_t ripetizione_fine = 4;
+inline constexpr std::int32_t ripetizione_codici = 5;
+inline constexpr std::int32_t cartello_su_cella_occupata = 6;
+inline constexpr std::int32_t abbattimento_su_cella_occupata = 7;
+inline constexpr std::int32_t stazione_non_multipla = 8;
+inline constexpr std::int32_t marciapiede_non_multiplo = 9;
+inline constexpr std::int32_t troppe_stazioni = 10;
+inline constexpr std::int32_t abbattimento_prima_segnale = 11;
+inline constexpr std::int32_t abbattimento_prima_rallentamento = 12;
+inline constexpr std::int32_t abbattimento_nel_rallentamento = 13;
+inline constexpr std::int32_t oltre_la_griglia = 15;
+inline constexpr std::int32_t segnale_su_cella_occupata = 16;
+inline constexpr std::int32_t avviso_su_cella_occupata = 17;
+inline constexpr std::int32_t inizio_su_cella_occupata = 18;
+inline constexpr std::int32_t fine_su_cella_occupata = 19;
+inline constexpr std::int32_t preavviso_su_cella_occupata = 20;
+inline constexpr std::int32_t indicatore_su_cella_occupata = 21;
+inline constexpr std::int32_t stazioni_troppo_vicine = 22;
+inline constexpr std::int32_t fermata_troppo_vicina = 24;
+inline constexpr std::int32_t generico = 25;
+inline constexpr std::int32_t linea_mancante = 101;
+inline constexpr std::int32_t generale_mancante = 102;
+inline constexpr std::int32_t curva_non_valida = 103;
+inline constexpr std::int32_t segnaposto_occupati = 1250;
+inline constexpr std::int32_t codici_occupati = 1251;
+}  // namespace errore
+
+// The short Italian description of an error number; empty for an unknown number.
+std::string_view descrizione_errore(std::int32_t numero);
+
+}  // namespace compilatore

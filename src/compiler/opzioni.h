@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace compilatore {
+
+// The two description files to compile.
+struct sorgenti {
+  std::string linea;  // line description
+  std::string treno;  // service description
+};
+
+struct opzioni {
+  std::string nome_base;     // copied into entry 85, part of the identification codes
+  std::string codice_treno;  // copied into entry 86
+  std::int32_t calcola_tracciato = 1;
+  // The main program deletes its intermediate description files as it reads
+  // them; an author's own files are never touched.
+  bool elimina_descrizioni = true;
+};
+
+}  // namespace compilatore

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/piattaforma.h"
+
+namespace guida {
+
+inline constexpr std::string_view titolo_programma = "genera_scenario";
+inline constexpr std::string_view messaggio_attesa = "Attendere";
+
+// The whole run (the window's load handler): writes the description files and
+// the crew documents, compiles the scenario and writes the binary files, in the
+// program's directory. Returns the process's exit status: 0 on success, 1 after
+// a failure has been shown through the message box.
+int esegui(piattaforma::sistema& sistema);
+
+}  // namespace guida

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/esito.h"
+
+namespace piattaforma {
+
+// Every file operation of the system goes through this interface, so that
+// the compiler and the writers run the same on disk, in memory (tests) and
+// under injected faults.
+class file_system {
+ public:
+  virtual ~file_system() = default;
+
+  virtual bool esiste(const std::string& percorso) = 0;
+  // Reads the whole file into `contenuto`.
+  virtual esito leggi(const std::string& percorso, std::string& contenuto) = 0;
+  // Creates or truncates `percorso` and writes all of `contenuto`; fails
+  // unless every byte reached the file and the file closed cleanly.
+  virtual esito scrivi(const std::string& percorso, std::string_view contenuto) = 0;
+  // Moves `da` over `a`, replacing an existing `a` in one step.
+  virtual esito rinomina(const std::string& da, const std::string& a) = 0;
+  virtual esito elimina(const std::string& percorso) = 0;
+};
+
+// Replaces `percorso` with exactly `contenuto`. The new content goes to a
+// temporary file beside the target and is renamed over it only once it is
+// whole, so a failure leaves the older file as it was and no torn file.
+esito sostituisci_file(file_system& fs, const std::string& percorso, std::string_view contenuto);
+
+// The name of the temporary file that sostituisci_file uses for `percorso`.
+std::string percorso_temporaneo(const std::string& percorso);
+
+}  // namespace piattaforma

@@ -1,0 +1,39 @@
+#include "platform/file_system_memoria.h"
+
+namespace piattaforma {
+
+bool file_system_memoria::esiste(const std::string& percorso) { return file.contains(percorso); }
+
+esito file_system_memoria::leggi(const std::string& percorso, std::string& contenuto) {
+  const auto trovato = file.find(percorso);
+  if (trovato == file.end()) {
+    return esito::errore(percorso + ": file non trovato");
+  }
+  contenuto = trovato->second;
+  return esito::ok();
+}
+
+esito file_system_memoria::scrivi(const std::string& percorso, std::string_view contenuto) {
+  file[percorso] = std::string(contenuto);
+  return esito::ok();
+}
+
+esito file_system_memoria::rinomina(const std::string& da, const std::string& a) {
+  const auto trovato = file.find(da);
+  if (trovato == file.end()) {
+    return esito::errore(da + ": file non trovato");
+  }
+  std::string contenuto = std::move(trovato->second);
+  file.erase(trovato);
+  file[a] = std::move(contenuto);
+  return esito::ok();
+}
+
+esito file_system_memoria::elimina(const std::string& percorso) {
+  if (file.erase(percorso) == 0) {
+    return esito::errore(percorso + ": file non trovato");
+  }
+  return esito::ok();
+}
+
+}  // namespace piattaforma

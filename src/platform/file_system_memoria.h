@@ -1,0 +1,22 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace piattaforma {
+
+// Files held in a map, for tests that need no disk.
+class file_system_memoria : public file_system {
+ public:
+  bool esiste(const std::string& percorso) override;
+  esito leggi(const std::string& percorso, std::string& contenuto) override;
+  esito scrivi(const std::string& percorso, std::string_view contenuto) override;
+  esito rinomina(const std::string& da, const std::string& a) override;
+  esito elimina(const std::string& percorso) override;
+
+  std::map<std::string, std::string> file;
+};
+
+}  // namespace piattaforma

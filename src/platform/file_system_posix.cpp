@@ -1,0 +1,85 @@
+#include "platform/file_system_posix.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace piattaforma {
+namespace {
+
+esito errore_di_sistema(const std::string& percorso, int codice) {
+  return esito::errore(percorso + ": " + std::strerror(codice));
+}
+
+}  // namespace
+
+bool file_system_posix::esiste(const std::string& percorso) {
+  struct stat info {};
+  return ::stat(percorso.c_str(), &info) == 0;
+}
+
+esito file_system_posix::leggi(const std::string& percorso, std::string& contenuto) {
+  const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    return errore_di_sistema(percorso, errno);
+  }
+  contenuto.clear();
+  char blocco[65536];
+  for (;;) {
+    const ssize_t letti = ::read(fd, blocco, sizeof blocco);
+    if (letti < 0) {
+      if (errno == EINTR) continue;
+      const int codice = errno;
+      ::close(fd);
+      return errore_di_sistema(percorso, codice);
+    }
+    if (letti == 0) break;
+    contenuto.append(blocco, static_cast<std::size_t>(letti));
+  }
+  ::close(fd);
+  return esito::ok();
+}
+
+esito file_system_posix::scrivi(const std::string& percorso, std::string_view contenuto) {
+  const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    return errore_di_sistema(percorso, errno);
+  }
+  const char* dati = contenuto.data();
+  std::size_t restanti = contenuto.size();
+  while (restanti > 0) {
+    const ssize_t scritti = ::write(fd, dati, restanti);
+    if (scritti < 0) {
+      if (errno == EINTR) continue;
+      const int codice = errno;
+      ::close(fd);
+      return errore_di_sistema(percorso, codice);
+    }
+    dati += scritti;
+    restanti -= static_cast<std::size_t>(scritti);
+  }
+  // A delayed write error (a full disk on NFS, say) shows only at close.
+  if (::close(fd) != 0) {
+    return errore_di_sistema(percorso, errno);
+  }
+  return esito::ok();
+}
+
+esito file_system_posix::rinomina(const std::string& da, const std::string& a) {
+  if (::rename(da.c_str(), a.c_str()) != 0) {
+    return errore_di_sistema(a, errno);
+  }
+  return esito::ok();
+}
+
+esito file_system_posix::elimina(const std::string& percorso) {
+  if (::unlink(percorso.c_str()) != 0) {
+    return errore_di_sistema(percorso, errno);
+  }
+  return esito::ok();
+}
+
+}  // namespace piattaforma

@@ -1,0 +1,118 @@
+#include "scenario_text/lettore_voci.h"
+
+#include <algorithm>
+
+namespace testo_scenario {
+namespace {
+
+bool spazio(char c) { return c == ' ' || c == '\t'; }
+bool cifra(char c) { return c >= '0' && c <= '9'; }
+bool fine_riga(char c) { return c == '\r' || c == '\n'; }
+
+char minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+void lettore_voci::salta_spazi() {
+  while (pos_ < testo_.size() && spazio(testo_[pos_])) ++pos_;
+}
+
+void lettore_voci::inizia_voce() {
+  if (alla_fine()) fallisci("lettura oltre la fine del file");
+  salta_spazi();
+  inizio_voce_ = qui();
+}
+
+bool lettore_voci::consuma_fine_riga() {
+  if (pos_ >= testo_.size() || !fine_riga(testo_[pos_])) return false;
+  if (testo_[pos_] == '\r' && pos_ + 1 < testo_.size() && testo_[pos_ + 1] == '\n') ++pos_;
+  ++pos_;
+  ++riga_;
+  inizio_riga_ = pos_;
+  return true;
+}
+
+void lettore_voci::fallisci(const std::string& messaggio) const {
+  throw errore_lettura(messaggio, inizio_voce_);
+}
+
+std::string lettore_voci::leggi_testo() {
+  inizia_voce();
+  if (pos_ < testo_.size() && testo_[pos_] == '"') {
+    fallisci("testo tra virgolette: il formato non le prevede");
+  }
+  const std::size_t inizio = pos_;
+  while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) ++pos_;
+  std::size_t fine = pos_;
+  while (fine > inizio && spazio(testo_[fine - 1])) --fine;
+  std::string voce(testo_.substr(inizio, fine - inizio));
+  if (pos_ < testo_.size() && testo_[pos_] == ',') {
+    ++pos_;
+  } else {
+    consuma_fine_riga();
+  }
+  return voce;
+}
+
+std::int64_t lettore_voci::leggi_intero(std::int64_t minimo, std::int64_t massimo, const char* tipo) {
+  inizia_voce();
+  bool negativo = false;
+  if (pos_ < testo_.size() && testo_[pos_] == '-') {
+    negativo = true;
+    ++pos_;
+  }
+  const std::size_t inizio_cifre = pos_;
+  std::int64_t valore = 0;
+  bool troppo_grande = false;
+  while (pos_ < testo_.size() && cifra(testo_[pos_])) {
+    // Any run of digits is consumed; past 2^40 only "too large" matters.
+    if (valore <= (std::int64_t{1} << 40)) {
+      valore = valore * 10 + (testo_[pos_] - '0');
+    } else {
+      troppo_grande = true;
+    }
+    ++pos_;
+  }
+  const bool senza_cifre = pos_ == inizio_cifre;
+  const bool terminato = pos_ >= testo_.size() || spazio(testo_[pos_]) || testo_[pos_] == ',' ||
+                         fine_riga(testo_[pos_]);
+  if (!terminato || (negativo && senza_cifre)) {
+    fallisci(std::string("atteso un numero intero (") + tipo + ")");
+  }
+  if (negativo) valore = -valore;
+  if (troppo_grande || valore < minimo || valore > massimo) {
+    fallisci(std::string("numero fuori dai limiti di un ") + tipo + " (da " + std::to_string(minimo) +
+             " a " + std::to_string(massimo) + ")");
+  }
+  salta_spazi();
+  if (pos_ < testo_.size() && testo_[pos_] == ',') {
+    ++pos_;
+  } else {
+    consuma_fine_riga();
+  }
+  return valore;  // an empty item has no digits and reads as 0
+}
+
+std::int32_t lettore_voci::leggi_numero() {
+  return static_cast<std::int32_t>(leggi_intero(INT32_MIN, INT32_MAX, "numero a 32 bit"));
+}
+
+std::int16_t lettore_voci::leggi_corto() {
+  return static_cast<std::int16_t>(leggi_intero(INT16_MIN, INT16_MAX, "numero a 16 bit"));
+}
+
+std::uint8_t lettore_voci::leggi_byte() {
+  return static_cast<std::uint8_t>(leggi_intero(0, 255, "byte"));
+}
+
+bool contiene(std::string_view voce, std::string_view parola) {
+  const auto trovato = std::search(voce.begin(), voce.end(), parola.begin(), parola.end(),
+                                   [](char a, char b) { return minuscola(a) == minuscola(b); });
+  return trovato != voce.end() || parola.empty();
+}
+
+bool contiene_esatto(std::string_view voce, std::string_view parola) {
+  return voce.find(parola) != std::string_view::npos;
+}
+
+}  // namespace testo_scenario

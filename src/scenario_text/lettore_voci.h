@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace testo_scenario {
+
+// Where an item starts in its file, both counted from 1.
+struct posizione_testo {
+  std::int32_t riga = 1;
+  std::int32_t colonna = 1;
+};
+
+// A read that cannot give a value of the wanted kind: past the end of the
+// file, not a whole number, out of the kind's range, or a quoted text.
+// The compiler turns it into its generic error.
+class errore_lettura : public std::runtime_error {
+ public:
+  errore_lettura(const std::string& messaggio, posizione_testo dove)
+      : std::runtime_error(messaggio), dove_(dove) {}
+  posizione_testo dove() const { return dove_; }
+
+ private:
+  posizione_testo dove_;
+};
+
+// Reads a description file as a stream of comma-separated items.
+//
+// - Blanks (space, tab) before an item are skipped.
+// - An item ends at a comma or a line end (CR LF, LF or CR alone), and that
+//   comma or line end belongs to the item.
+// - A text item keeps its inner blanks; its trailing blanks are dropped.
+// - A numeric item is an optional minus and decimal digits. It also ends at a
+//   blank; the blanks after it and then one comma or one line end belong to it,
+//   so several numbers may stand on a line separated by blanks alone.
+// - An empty item reads as 0 where a number is wanted.
+// - What the format leaves open is refused, never guessed: a number with a
+//   decimal point, an exponent, a plus sign or any other character, a number
+//   outside its kind, and a text that begins with a double quote (the format
+//   has no quoting) all throw errore_lettura, as does a read at the end of
+//   the file.
+//
+// A read "reaches the end" when no byte is left after the item; the parser
+// then stops without interpreting that item.
+class lettore_voci {
+ public:
+  explicit lettore_voci(std::string_view testo) : testo_(testo) {}
+
+  bool alla_fine() const { return pos_ >= testo_.size(); }
+  // Whether the last read consumed the rest of the file.
+  bool ha_raggiunto_fine() const { return alla_fine(); }
+  // Where the last item read began.
+  posizione_testo inizio_voce() const { return inizio_voce_; }
+  // Where the next item would begin (blanks not yet skipped).
+  posizione_testo qui() const { return {riga_, static_cast<std::int32_t>(pos_ - inizio_riga_ + 1)}; }
+
+  std::string leggi_testo();
+  std::int32_t leggi_numero();      // signed 32-bit
+  std::int16_t leggi_corto();       // signed 16-bit
+  std::uint8_t leggi_byte();        // 0 to 255
+
+ private:
+  std::int64_t leggi_intero(std::int64_t minimo, std::int64_t massimo, const char* tipo);
+  void salta_spazi();
+  void inizia_voce();
+  // Consumes a line end at the current position, if there is one.
+  bool consuma_fine_riga();
+  [[noreturn]] void fallisci(const std::string& messaggio) const;
+
+  std::string_view testo_;
+  std::size_t pos_ = 0;
+  std::int32_t riga_ = 1;
+  std::size_t inizio_riga_ = 0;
+  posizione_testo inizio_voce_;
+};
+
+// The keyword tests: `parola` occurs in `voce`, ignoring ASCII letter case...
+bool contiene(std::string_view voce, std::string_view parola);
+// ...or respecting it.
+bool contiene_esatto(std::string_view voce, std::string_view parola);
+
+}  // namespace testo_scenario
