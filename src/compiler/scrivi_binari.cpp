@@ -105,3 +105,17 @@ std::string contenuto_celle(const std::vector<cella>& celle) {
 }
 
 }  // namespace compilatore
+
+namespace compilatore {
+
+piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file, const modello& m) {
+  if (m.calcola_tracciato != 0 && m.punti.esiste()) {
+    const auto esito = piattaforma::sostituisci_file(fs, file.tracciato, contenuto_tracciato(m.punti));
+    if (!esito.riuscito()) return esito;
+  }
+  const auto esito = piattaforma::sostituisci_file(fs, file.tabella, contenuto_tabella(m.tabella));
+  if (!esito.riuscito()) return esito;
+  return piattaforma::sostituisci_file(fs, file.celle, contenuto_celle(m.celle));
+}
+
+}  // namespace compilatore
