@@ -12,15 +12,15 @@ namespace {
 // A failed file operation, carried to the top of the run to be reported there.
 class errore_file : public std::exception {
  public:
-  explicit errore_file(piattaforma::esito esito) : esito_(std::move(esito)) {}
-  const char* what() const noexcept override { return esito_.messaggio().c_str(); }
+  explicit errore_file(const piattaforma::esito& esito) : testo_(esito.messaggio()) {}
+  const char* what() const noexcept override { return testo_.c_str(); }
 
  private:
-  piattaforma::esito esito_;
+  std::string testo_;
 };
 
 void verifica(piattaforma::esito esito) {
-  if (!esito.riuscito()) throw errore_file(std::move(esito));
+  if (!esito.riuscito()) throw errore_file(esito);
 }
 
 void lavora(piattaforma::sistema& sistema) {

@@ -10,17 +10,26 @@ namespace piattaforma {
 class esito {
  public:
   static esito ok() { return esito(); }
-  static esito errore(std::string messaggio) { return esito(std::move(messaggio)); }
+  // A failure not tied to one file.
+  static esito errore(std::string messaggio) { return esito({}, std::move(messaggio)); }
+  // A failure on a file: "<percorso>: <ragione>".
+  static esito errore(const std::string& percorso, std::string ragione) {
+    return esito(percorso, std::move(ragione));
+  }
 
   bool riuscito() const { return !fallito_; }
-  const std::string& messaggio() const { return messaggio_; }
+  const std::string& percorso() const { return percorso_; }
+  const std::string& ragione() const { return ragione_; }
+  std::string messaggio() const { return percorso_.empty() ? ragione_ : percorso_ + ": " + ragione_; }
 
  private:
   esito() = default;
-  explicit esito(std::string messaggio) : fallito_(true), messaggio_(std::move(messaggio)) {}
+  esito(std::string percorso, std::string ragione)
+      : fallito_(true), percorso_(std::move(percorso)), ragione_(std::move(ragione)) {}
 
   bool fallito_ = false;
-  std::string messaggio_;
+  std::string percorso_;
+  std::string ragione_;
 };
 
 }  // namespace piattaforma

@@ -10,10 +10,12 @@ esito sostituisci_file(file_system& fs, const std::string& percorso, std::string
   if (scritto.riuscito()) {
     scritto = fs.rinomina(temporaneo, percorso);
   }
-  if (!scritto.riuscito() && fs.esiste(temporaneo)) {
+  if (scritto.riuscito()) return scritto;
+  if (fs.esiste(temporaneo)) {
     fs.elimina(temporaneo);  // best effort: the first failure is the one to report
   }
-  return scritto;
+  // The user knows the target, not our temporary name.
+  return esito::errore(percorso, scritto.ragione());
 }
 
 }  // namespace piattaforma

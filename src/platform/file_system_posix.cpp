@@ -11,7 +11,7 @@ namespace piattaforma {
 namespace {
 
 esito errore_di_sistema(const std::string& percorso, int codice) {
-  return esito::errore(percorso + ": " + std::strerror(codice));
+  return esito::errore(percorso, std::strerror(codice));
 }
 
 }  // namespace

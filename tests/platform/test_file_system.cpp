@@ -19,12 +19,12 @@ class file_system_guasto : public piattaforma::file_system_memoria {
   piattaforma::esito scrivi(const std::string& p, std::string_view c) override {
     if (guasto == "scrivi") {
       file[p] = std::string(c.substr(0, c.size() / 2));  // a torn write
-      return piattaforma::esito::errore(p + ": disco pieno");
+      return piattaforma::esito::errore(p, "disco pieno");
     }
     return file_system_memoria::scrivi(p, c);
   }
   piattaforma::esito rinomina(const std::string& da, const std::string& a) override {
-    if (guasto == "rinomina") return piattaforma::esito::errore(a + ": accesso negato");
+    if (guasto == "rinomina") return piattaforma::esito::errore(a, "accesso negato");
     return file_system_memoria::rinomina(da, a);
   }
 };
@@ -45,7 +45,7 @@ TEST(SostituisciFile, FailureKeepsOlderFileAndLeavesNoTemporary) {
     fs.file["a.dat"] = "vecchio";
     const auto esito = sostituisci_file(fs, "a.dat", "nuovo contenuto");
     EXPECT_FALSE(esito.riuscito());
-    EXPECT_NE(esito.messaggio().find("a.dat"), std::string::npos);
+    EXPECT_EQ(esito.percorso(), "a.dat");
     EXPECT_EQ(fs.file.size(), 1u);
     EXPECT_EQ(fs.file["a.dat"], "vecchio");
   }
