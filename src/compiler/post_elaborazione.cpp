@@ -24,15 +24,15 @@ class griglia {
       : m_(m), ultima_(static_cast<std::int32_t>(m.celle.size()) - 1) {}
 
   std::int32_t ultima() const { return ultima_; }
-  cella& at(std::int32_t i) { return m_.celle[static_cast<std::size_t>(i)]; }
-  std::uint8_t evento_di(std::int32_t i) { return at(i).evento; }
+  cella& cella_di(std::int32_t i) { return m_.celle[static_cast<std::size_t>(i)]; }
+  std::uint8_t evento_di(std::int32_t i) { return cella_di(i).evento; }
 
   // A cell outside the grid is never free.
-  bool libera_in(std::int32_t i) { return i >= 0 && i <= ultima_ && libera(at(i)); }
+  bool libera_in(std::int32_t i) { return i >= 0 && i <= ultima_ && libera(cella_di(i)); }
 
   void metti_punto(std::int32_t i) {
-    at(i).evento = evento::abbattimento;
-    at(i).dato1 = valore_abbattimento;
+    cella_di(i).evento = evento::abbattimento;
+    cella_di(i).dato1 = valore_abbattimento;
   }
 
   // Places a point at the first free candidate; false when none is free.
@@ -66,9 +66,9 @@ void segnali_prima_dell_avviso(griglia& g, std::int32_t c) {
     // A free cell two before the signal is preferred over an existing point right before it.
     if (g.metti_punto_nella_prima_libera({s - 1, s - 2})) continue;
     if (g.evento_di(s - 1) == evento::abbattimento) {
-      g.at(s - 1).dato1 = minimo(valore_abbattimento, g.at(s - 1).dato1);
+      g.cella_di(s - 1).dato1 = minimo(valore_abbattimento, g.cella_di(s - 1).dato1);
     } else if (g.evento_di(s - 2) == evento::abbattimento) {
-      g.at(s - 2).dato1 = minimo(valore_abbattimento, g.at(s - 2).dato1);
+      g.cella_di(s - 2).dato1 = minimo(valore_abbattimento, g.cella_di(s - 2).dato1);
     } else {
       g.registra_errore(errore::abbattimento_prima_segnale, s);
     }
@@ -140,7 +140,7 @@ void punto_dopo_la_fine(griglia& g, std::int32_t t) {
 
 void intorno_al_rallentamento(griglia& g, std::int32_t c) {
   punti_prima_dell_inizio(g, c);
-  if (g.at(c).dato1 >= velocita_senza_punti) return;
+  if (g.cella_di(c).dato1 >= velocita_senza_punti) return;
   if (const auto fine = punti_nel_rallentamento(g, c)) punto_dopo_la_fine(g, *fine);
 }
 
