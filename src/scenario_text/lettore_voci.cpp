@@ -18,6 +18,8 @@ void lettore_voci::salta_spazi() {
 }
 
 void lettore_voci::inizia_voce() {
+  // A failed read at the end names the end, not the item before it.
+  inizio_voce_ = qui();
   if (alla_fine()) fallisci("lettura oltre la fine del file");
   salta_spazi();
   inizio_voce_ = qui();

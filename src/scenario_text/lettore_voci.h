@@ -46,7 +46,11 @@ class errore_lettura : public std::runtime_error {
 // then stops without interpreting that item.
 class lettore_voci {
  public:
+  // The reader keeps a view of `testo`, which must outlive it: a temporary
+  // string is refused.
   explicit lettore_voci(std::string_view testo) : testo_(testo) {}
+  explicit lettore_voci(const char* testo) : testo_(testo) {}
+  explicit lettore_voci(std::string&&) = delete;
 
   bool alla_fine() const { return pos_ >= testo_.size(); }
   // Whether the last read consumed the rest of the file.
