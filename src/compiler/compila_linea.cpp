@@ -129,6 +129,7 @@ seguito pendenza(contesto& c, lettore_voci& l, stato_corpo& s) {
   const std::int32_t g = l.leggi_numero();
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
+  if (k < 0) return ferma_linea(c, errore::posizione_negativa, p);
   if (k > 0) riempi_pendenza(c.m, s, k);
   s.pendenza_precedente = g;
   return seguito::prosegui;

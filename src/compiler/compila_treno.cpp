@@ -45,7 +45,7 @@ void riempi_velocita(modello& m, stato_treno& s, std::int64_t fino_a) {
   do {
     cella_in(m, s.indice_velocita).vel_limite = velocita_in_celle(s.velocita_precedente);
     ++s.indice_velocita;
-  } while (s.indice_velocita < fino_a && s.indice_velocita != m.n_celle);
+  } while (s.indice_velocita < fino_a && s.indice_velocita < m.n_celle);
 }
 
 void riempi_aderenza(modello& m, stato_treno& s, std::int64_t fino_a) {
@@ -60,6 +60,7 @@ seguito velocita(contesto& c, lettore_voci& l, stato_treno& s) {
   const std::int32_t v = l.leggi_numero();
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
+  if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
   if (k > 0) riempi_velocita(c.m, s, k);
   s.velocita_precedente = v;
   return seguito::prosegui;
@@ -70,6 +71,7 @@ seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s) {
   const std::int32_t a = l.leggi_numero();
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
+  if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
   if (k > 0) riempi_aderenza(c.m, s, k);
   s.aderenza_precedente = a;
   return seguito::prosegui;

@@ -77,6 +77,9 @@ const caso casi[] = {
      -200, false, true},
     {"35 board before the start", file_linea("cartello_indicatore, -100, x\r\n"), file_treno(""), 35, -100, false,
      true},
+    {"35 gradient before the start", file_linea("pendenza, -100, 5\r\n"), file_treno(""), 35, -100, false, true},
+    {"25 board text too long", file_linea("cartello_indicatore, 1000, " + std::string(65536, 'k') + "\r\n"),
+     file_treno(""), 25, {}, false, false},
     {"32 too many boards", file_linea(cartelli(81)), file_treno(""), 32, 28000, false, true},
     {"15 line position past the grid, goes on", file_linea("pendenza, 158950, 0\r\n"), file_treno(""), 15, 158950,
      false, false},
@@ -111,6 +114,9 @@ const caso casi[] = {
      1000, false, false},
     {"35 slowdown before the start", file_linea(""), file_treno("rallentamento, -200, 60, 100, 0, 0, 0\r\n"), 35, -200,
      false, false},
+    {"35 speed limit before the start", file_linea(""), file_treno("velocita, -100, 100\r\n"), 35, -100, false,
+     false},
+    {"35 adhesion before the start", file_linea(""), file_treno("aderenza, -100, 90\r\n"), 35, -100, false, false},
     {"7 abbattimento on a busy cell", file_linea(""), file_treno(segnale_1650 + "abbattimento, 1700, 0\r\n"), 7, 1700,
      false, false},
     {"35 abbattimento before the start", file_linea(""), file_treno("abbattimento, -100, 0\r\n"), 35, -100, false,
@@ -161,6 +167,9 @@ TEST(ErroriParserTest, BoundariesJustInsideAreAccepted) {
        file_treno("rallentamento, 150000, 60, 8950, 0, 0, 0\r\n")},
       {"mountain ending on the last cell", file_linea("montagna, 1000, 159050, 1\r\n"), file_treno("")},
       {"length zero", file_linea("", "0"), file_treno("")},
+      {"gradient just before 0 rounds to cell 0", file_linea("pendenza, -25, 5\r\n"), file_treno("")},
+      {"board text of 65535 bytes", file_linea("cartello_indicatore, 1000, " + std::string(65535, 'k') + "\r\n"),
+       file_treno("")},
   };
   for (const auto& k : casi_validi) {
     SCOPED_TRACE(k.nome);

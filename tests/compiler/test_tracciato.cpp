@@ -81,6 +81,19 @@ TEST(TracciatoTest, CurveStartingBehindTheCounterHasNoStraightPart) {
   }
 }
 
+TEST(TracciatoTest, TheFirstClassDigitFoundInOrderOneToSixWins) {
+  prova_parser uno;
+  uno.esegui(file_linea("curvad1, 1000, 500\r\n", "1000"), file_treno(""));
+  prova_parser ventuno;
+  ventuno.esegui(file_linea("curvad21, 1000, 500\r\n", "1000"), file_treno(""));
+  prova_parser due;
+  due.esegui(file_linea("curvad2, 1000, 500\r\n", "1000"), file_treno(""));
+  ASSERT_EQ(ventuno.m.codice_errore, 0);
+  EXPECT_EQ(ventuno.m.punti.x, uno.m.punti.x);
+  EXPECT_EQ(ventuno.m.punti.y, uno.m.punti.y);
+  EXPECT_NE(ventuno.m.punti.x, due.m.punti.x);
+}
+
 TEST(TracciatoTest, WithoutTheFlagCurvesAreSkippedWholly) {
   prova_parser p;
   p.o.calcola_tracciato = 0;
