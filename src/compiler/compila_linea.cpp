@@ -1,7 +1,6 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/arrotonda.h"
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
 #include "compiler/memorizza_dati.h"

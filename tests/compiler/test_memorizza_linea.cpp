@@ -104,7 +104,7 @@ TEST_F(LineaTest, GeneralSectionRecordsCommentsAndCase) {
 }
 
 TEST_F(LineaTest, GradientsCoverCellsUpToTheNextEntry) {
-  compila("pendenza, 0, 0\r\npendenza, 5000, -8\r\n[pendenze]\r\n");
+  compila("---------- pendenze ----------\r\npendenza, 0, 0\r\npendenza, 5000, -8\r\n[pendenze]\r\n");
   EXPECT_EQ(p.m.codice_errore, 0);
   for (int i = 0; i <= 99; ++i) EXPECT_EQ(c(i).pendenza, 100) << i;
   for (int i = 100; i <= 3177; ++i) ASSERT_EQ(c(i).pendenza, 92) << i;

@@ -26,7 +26,7 @@ const std::string prima_stazione =
 
 TEST_F(TrenoTest, GeneralData) {
   compila(
-      "percentuale massa frenata, 85\r\n"
+      "PERCENTUALE MASSA FRENATA, 85\r\n"
       "numero vetture, 6\r\n"
       "orologio, 17 4 30\r\n"
       "sabbia, 40\r\n");
