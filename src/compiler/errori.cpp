@@ -27,6 +27,16 @@ std::string_view descrizione_errore(std::int32_t numero) {
     case errore::stazioni_troppo_vicine: return "stazione a meno di 350 m dalla precedente";
     case errore::fermata_troppo_vicina: return "punto di fermata nella cella 1 o prima";
     case errore::generico: return "errore di lettura dei dati";
+    case errore::curva_oltre_tracciato: return "curva oltre la fine del tracciato";
+    case errore::rallentamento_oltre_griglia: return "rallentamento oltre i limiti della linea";
+    case errore::stazione_oltre_griglia: return "stazione oltre la fine della linea";
+    case errore::preavviso_segnale_prima_inizio: return "preavvisi del segnale prima dell'inizio della linea";
+    case errore::troppe_montagne: return "piu' di 80 montagne";
+    case errore::montagna_oltre_griglia: return "montagna oltre i limiti della linea";
+    case errore::troppi_cartelli: return "troppi cartelli indicatori per la tabella";
+    case errore::lunghezza_mancante: return "lunghezza del percorso mancante nel file della linea";
+    case errore::lunghezza_negativa: return "lunghezza del percorso negativa";
+    case errore::posizione_negativa: return "posizione prima dell'inizio della linea";
     case errore::linea_mancante: return "file della linea mancante";
     case errore::generale_mancante: return "sezione [generale] mancante nel file della linea";
     case errore::curva_non_valida: return "curva senza classe o tracciato oltre 1000000 m";

@@ -31,6 +31,17 @@ inline constexpr std::int32_t indicatore_su_cella_occupata = 21;
 inline constexpr std::int32_t stazioni_troppo_vicine = 22;
 inline constexpr std::int32_t fermata_troppo_vicina = 24;
 inline constexpr std::int32_t generico = 25;
+// Input the model has no room for, refused before any array is indexed.
+inline constexpr std::int32_t curva_oltre_tracciato = 26;
+inline constexpr std::int32_t rallentamento_oltre_griglia = 27;
+inline constexpr std::int32_t stazione_oltre_griglia = 28;
+inline constexpr std::int32_t preavviso_segnale_prima_inizio = 29;
+inline constexpr std::int32_t troppe_montagne = 30;
+inline constexpr std::int32_t montagna_oltre_griglia = 31;
+inline constexpr std::int32_t troppi_cartelli = 32;
+inline constexpr std::int32_t lunghezza_mancante = 33;
+inline constexpr std::int32_t lunghezza_negativa = 34;
+inline constexpr std::int32_t posizione_negativa = 35;
 inline constexpr std::int32_t linea_mancante = 101;
 inline constexpr std::int32_t generale_mancante = 102;
 inline constexpr std::int32_t curva_non_valida = 103;

@@ -1,0 +1,282 @@
+#include <cstdint>
+#include <string>
+
+#include "compiler/errori.h"
+#include "compiler/lettura_dati.h"
+#include "compiler/memorizza_dati.h"
+
+namespace compilatore::lettura {
+namespace {
+
+using testo_scenario::contiene;
+using testo_scenario::contiene_esatto;
+using testo_scenario::lettore_voci;
+
+// What lives only while the body of the line file is read.
+struct stato_corpo {
+  std::int64_t indice_pendenza = 0;
+  std::int32_t pendenza_precedente = 0;
+  std::int64_t q = 2;  // next geometry point to compute
+};
+
+// Every error of the line half but 15 ends the parse and takes the line file with it.
+seguito ferma_linea(contesto& c, std::int32_t codice) {
+  registra(c, codice);
+  elimina_descrizione(c, c.file.linea);
+  return seguito::fermati;
+}
+
+seguito ferma_linea(contesto& c, std::int32_t codice, std::int32_t posizione) {
+  registra(c, codice, posizione);
+  elimina_descrizione(c, c.file.linea);
+  return seguito::fermati;
+}
+
+seguito fuori_griglia(contesto& c, std::int32_t p) {
+  registra(c, errore::oltre_la_griglia, p);
+  return seguito::fuori_griglia;
+}
+
+bool trova_generale(contesto& c, lettore_voci& l) {
+  while (!l.alla_fine()) {
+    const std::string voce = leggi_chiave(c, l);
+    if (l.ha_raggiunto_fine()) return false;
+    if (contiene(voce, "[generale]")) return true;
+  }
+  return false;
+}
+
+// A bracketed header that is not a comment closes the general section.
+bool chiude_sezione(const std::string& chiave) {
+  if (chiave.find('[') == std::string::npos || chiave.find(']') == std::string::npos) return false;
+  const auto primo = chiave.find_first_not_of(" \t");
+  return primo == std::string::npos || chiave[primo] != '-';
+}
+
+void leggi_progressiva(lettore_voci& l, voce& v) {
+  v.inizio = l.leggi_numero();
+  v.fine = l.leggi_numero();
+  v.progressiva = l.leggi_numero();
+}
+
+seguito leggi_lunghezza(contesto& c, lettore_voci& l) {
+  const std::int32_t lunghezza = l.leggi_numero();
+  c.m.tabella[84].fine = lunghezza;
+  if (lunghezza > lunghezza_massima) return ferma_linea(c, errore::lunghezza_eccessiva);
+  if (lunghezza < 0) return ferma_linea(c, errore::lunghezza_negativa);
+  c.m.alloca(lunghezza);
+  return seguito::prosegui;
+}
+
+seguito leggi_ripetizione(contesto& c, lettore_voci& l, const std::string& chiave) {
+  voce& v = c.m.tabella[86];
+  v.inizio = l.leggi_numero();
+  v.fine = l.leggi_numero();
+  if (v.inizio % 50 != 0) return ferma_linea(c, errore::ripetizione_inizio);
+  if (v.fine % 50 != 0) return ferma_linea(c, errore::ripetizione_fine);
+  if (contiene(chiave, "4")) {
+    v.progressiva = 4;
+  } else if (contiene(chiave, "9")) {
+    v.progressiva = 9;
+  } else {
+    return ferma_linea(c, errore::ripetizione_codici);
+  }
+  if (v.fine == 0) v.progressiva = 0;
+  return seguito::prosegui;
+}
+
+seguito voce_generale(contesto& c, lettore_voci& l, const std::string& chiave) {
+  auto& t = c.m.tabella;
+  if (contiene(chiave, "percorso") && contiene(chiave, "lunghezza")) {
+    if (leggi_lunghezza(c, l) != seguito::prosegui) return seguito::fermati;
+  }
+  if (contiene_esatto(chiave, "progressiva") && contiene_esatto(chiave, "tre")) leggi_progressiva(l, t[81]);
+  if (contiene_esatto(chiave, "progressiva") && contiene_esatto(chiave, "due")) leggi_progressiva(l, t[82]);
+  if (contiene_esatto(chiave, "progressiva") && contiene_esatto(chiave, "uno")) leggi_progressiva(l, t[83]);
+  if (contiene_esatto(chiave, "sfondo") && contiene_esatto(chiave, "uno")) t[85].inizio = l.leggi_numero();
+  if (contiene_esatto(chiave, "sfondo") && contiene_esatto(chiave, "due")) t[85].progressiva = l.leggi_numero();
+  if (contiene_esatto(chiave, "sfondo") && contiene_esatto(chiave, "tre")) t[85].fine = l.leggi_numero();
+  if (contiene_esatto(chiave, "segnali") && contiene_esatto(chiave, "ripetizione")) {
+    if (leggi_ripetizione(c, l, chiave) != seguito::prosegui) return seguito::fermati;
+  }
+  return seguito::prosegui;
+}
+
+// Returns false when the parse ends in the general section.
+bool sezione_generale(contesto& c, lettore_voci& l) {
+  while (!l.alla_fine()) {
+    std::string chiave = leggi_chiave(c, l);
+    if (l.ha_raggiunto_fine()) break;
+    // No end test here: a file that ends inside a run of comments fails the read.
+    for (int volta = 0; volta < 10 && contiene(chiave, "-"); ++volta) chiave = leggi_chiave(c, l);
+    if (voce_generale(c, l, chiave) == seguito::fermati) return false;
+    if (chiude_sezione(chiave)) break;
+  }
+  return true;
+}
+
+// Writes the gradient in force from the running cell up to the cell before k, at least one cell.
+void riempi_pendenza(modello& m, stato_corpo& s, std::int64_t k) {
+  do {
+    cella_in(m, s.indice_pendenza).pendenza = bassi_8(std::int64_t{s.pendenza_precedente} + 100);
+    ++s.indice_pendenza;
+  } while (s.indice_pendenza < k);
+}
+
+seguito pendenza(contesto& c, lettore_voci& l, stato_corpo& s) {
+  const std::int32_t p = l.leggi_numero();
+  const std::int32_t g = l.leggi_numero();
+  if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
+  const std::int64_t k = indice_cella(p / 50.0);
+  if (k < 0) return ferma_linea(c, errore::posizione_negativa, p);
+  if (k > 0) riempi_pendenza(c.m, s, k);
+  s.pendenza_precedente = g;
+  return seguito::prosegui;
+}
+
+// The first class digit of the keyword, as a curvature per metre; 0 when there is none.
+double curvatura(const std::string& chiave) {
+  static constexpr struct {
+    const char* cifra;
+    double k;
+  } classi[] = {{"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004}, {"4", 0.001}, {"5", 0.002}, {"6", 0.003}};
+  for (const auto& classe : classi) {
+    if (contiene(chiave, classe.cifra)) return classe.k;
+  }
+  return 0;
+}
+
+seguito curva(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& chiave) {
+  const std::int32_t p = l.leggi_numero();
+  const std::int32_t n = l.leggi_numero();
+  if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
+  double k = curvatura(chiave);
+  if (k == 0) return ferma_linea(c, errore::curva_non_valida);
+  if (contiene(chiave, "s")) k = -k;
+  // The last two points of the geometry are never computed.
+  if (std::int64_t{p} + n > std::int64_t{c.m.lunghezza_estesa} - 2) {
+    return ferma_linea(c, errore::curva_oltre_tracciato, p);
+  }
+  const std::int32_t esito_curva = estendi_curva(c.m, s.q, p, n, k);
+  if (esito_curva != 0) return ferma_linea(c, esito_curva);
+  return seguito::prosegui;
+}
+
+seguito montagna(contesto& c, lettore_voci& l) {
+  const std::int32_t a = l.leggi_numero();
+  const std::int32_t b = l.leggi_numero();
+  std::int32_t t = l.leggi_numero();
+  if (oltre_la_griglia(c.m, a, 100)) return fuori_griglia(c, a);
+  const std::int32_t codice = memo_montagna(c.m, a, b, t);
+  if (codice != 0) return ferma_linea(c, codice, a);
+  return seguito::prosegui;
+}
+
+seguito indicatore(contesto& c, lettore_voci& l) {
+  std::int32_t v[9];
+  for (auto& valore : v) valore = l.leggi_numero();
+  if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
+  const std::int32_t codice = memo_indicatori_v_max(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+  if (codice != 0) return ferma_linea(c, codice, v[0]);
+  return seguito::prosegui;
+}
+
+seguito cartello(contesto& c, lettore_voci& l) {
+  const std::int32_t p = l.leggi_numero();
+  const std::string testo = l.leggi_testo();
+  verifica_testo(testo);
+  if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
+  const std::int64_t i = indice_cella(p / 50.0 + 1);
+  if (i < 0) return ferma_linea(c, errore::posizione_negativa, p);
+  if (c.prossimo_cartello < 1) return ferma_linea(c, errore::troppi_cartelli, p);
+  cella& cl = cella_in(c.m, i);
+  if (!libera(cl)) return ferma_linea(c, errore::cartello_su_cella_occupata, p);
+  cl.evento = evento::cartello_indicatore;
+  cl.dato1 = bassi_16(c.prossimo_cartello);
+  c.m.tabella[static_cast<std::size_t>(c.prossimo_cartello)].nome = testo;
+  --c.prossimo_cartello;
+  return seguito::prosegui;
+}
+
+seguito voce_corpo(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& chiave) {
+  seguito esito = seguito::prosegui;
+  if (contiene(chiave, "pendenza")) esito = pendenza(c, l, s);
+  if (esito != seguito::prosegui) return esito;
+  if (c.m.calcola_tracciato != 0 && contiene(chiave, "curva")) esito = curva(c, l, s, chiave);
+  if (esito != seguito::prosegui) return esito;
+  if (contiene(chiave, "montagna")) esito = montagna(c, l);
+  if (esito != seguito::prosegui) return esito;
+  if (contiene(chiave, "indicatori_v")) esito = indicatore(c, l);
+  if (esito != seguito::prosegui) return esito;
+  if (contiene(chiave, "cartello") && contiene(chiave, "indicat")) esito = cartello(c, l);
+  return esito;
+}
+
+// Reads the keyword of the next body record; false at the end of the file.
+bool chiave_corpo(contesto& c, lettore_voci& l, std::string& chiave) {
+  if (l.alla_fine()) return false;
+  chiave = leggi_chiave(c, l);
+  for (int volta = 0; volta < 2 && contiene(chiave, "-"); ++volta) {
+    if (l.ha_raggiunto_fine()) return false;
+    chiave = leggi_chiave(c, l);
+  }
+  return !l.ha_raggiunto_fine();
+}
+
+// Returns false when an error ends the parse; error 15 only ends the loop.
+bool corpo(contesto& c, lettore_voci& l, stato_corpo& s) {
+  std::string chiave;
+  while (chiave_corpo(c, l, chiave)) {
+    const seguito esito = voce_corpo(c, l, s, chiave);
+    if (esito == seguito::fermati) return false;
+    if (esito == seguito::fuori_griglia) break;
+  }
+  return true;
+}
+
+void prepara_corpo(contesto& c) {
+  c.m.n_montagne = 0;
+  c.prossimo_cartello = 80;
+  if (c.m.punti.esiste()) {
+    c.m.punti.x[0] = 0;
+    c.m.punti.y[0] = 0;
+    c.m.punti.x[1] = 0;
+    c.m.punti.y[1] = 1;
+    c.m.punti.assegnati = 2;
+  }
+}
+
+void completa_linea(contesto& c, stato_corpo& s) {
+  elimina_descrizione(c, c.file.linea);
+  do {
+    cella_in(c.m, s.indice_pendenza).pendenza = bassi_8(std::int64_t{s.pendenza_precedente} + 100);
+    ++s.indice_pendenza;
+  } while (s.indice_pendenza < std::int64_t{c.m.n_celle} - 2);
+  if (c.m.punti.esiste()) estendi_rettilineo(c.m, s.q, std::int64_t{c.m.lunghezza_estesa} - 2);
+}
+
+}  // namespace
+
+bool compila_linea(contesto& c) {
+  c.in_file = origine::file::linea;
+  const std::string testo = leggi_descrizione(c, c.file.linea);
+  lettore_voci l(testo);
+  if (!trova_generale(c, l)) {
+    ferma_linea(c, errore::generale_mancante);
+    return false;
+  }
+  if (!sezione_generale(c, l)) return false;
+  progressive_ordina(c.m);
+  // Everything after the general section, the closing fill included, works on the grid.
+  if (!c.m.ha_griglia()) {
+    ferma_linea(c, errore::lunghezza_mancante);
+    return false;
+  }
+  prepara_corpo(c);
+  stato_corpo s;
+  if (!corpo(c, l, s)) return false;
+  completa_linea(c, s);
+  return true;
+}
+
+}  // namespace compilatore::lettura

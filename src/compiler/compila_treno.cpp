@@ -1,0 +1,194 @@
+#include <cstdint>
+#include <string>
+
+#include "compiler/errori.h"
+#include "compiler/lettura_dati.h"
+#include "compiler/memorizza_dati.h"
+
+namespace compilatore::lettura {
+namespace {
+
+using testo_scenario::contiene;
+using testo_scenario::lettore_voci;
+
+// The running lists of the service file.
+struct stato_treno {
+  std::int64_t indice_velocita = 0;
+  std::int32_t velocita_precedente = 0;
+  std::int64_t indice_aderenza = 0;
+  std::int32_t aderenza_precedente = 0;
+  std::int32_t n = 1;  // table entry of the next station
+};
+
+// Every error of the service half but 15 ends the parse and takes the service file with it.
+seguito ferma_treno(contesto& c, std::int32_t codice, std::int32_t posizione) {
+  registra(c, codice, posizione);
+  elimina_descrizione(c, c.file.treno);
+  return seguito::fermati;
+}
+
+seguito fuori_griglia(contesto& c, std::int32_t p) {
+  registra(c, errore::oltre_la_griglia, p);
+  return seguito::fuori_griglia;
+}
+
+void salta_a_generale(lettore_voci& l) {
+  while (!l.alla_fine()) {
+    if (contiene(l.leggi_testo(), "[generale]")) return;
+  }
+}
+
+std::uint8_t velocita_in_celle(std::int32_t velocita) { return converti_byte(velocita / 5.0); }
+
+// Writes the speed in force from the running cell up to the cell before k, at least one cell.
+void riempi_velocita(modello& m, stato_treno& s, std::int64_t fino_a) {
+  do {
+    cella_in(m, s.indice_velocita).vel_limite = velocita_in_celle(s.velocita_precedente);
+    ++s.indice_velocita;
+  } while (s.indice_velocita < fino_a && s.indice_velocita < m.n_celle);
+}
+
+void riempi_aderenza(modello& m, stato_treno& s, std::int64_t fino_a) {
+  do {
+    cella_in(m, s.indice_aderenza).aderenza = bassi_8(s.aderenza_precedente);
+    ++s.indice_aderenza;
+  } while (s.indice_aderenza < fino_a);
+}
+
+seguito velocita(contesto& c, lettore_voci& l, stato_treno& s) {
+  const std::int32_t p = l.leggi_numero();
+  const std::int32_t v = l.leggi_numero();
+  if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
+  const std::int64_t k = indice_cella(p / 50.0);
+  if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
+  if (k > 0) riempi_velocita(c.m, s, k);
+  s.velocita_precedente = v;
+  return seguito::prosegui;
+}
+
+seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s) {
+  const std::int32_t p = l.leggi_numero();
+  const std::int32_t a = l.leggi_numero();
+  if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
+  const std::int64_t k = indice_cella(p / 50.0);
+  if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
+  if (k > 0) riempi_aderenza(c.m, s, k);
+  s.aderenza_precedente = a;
+  return seguito::prosegui;
+}
+
+seguito segnale(contesto& c, lettore_voci& l) {
+  std::int32_t v[11];
+  for (auto& valore : v) valore = l.leggi_numero();
+  if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
+  const std::int32_t codice = memo_segnale(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
+  if (codice != 0) return ferma_treno(c, codice, v[0]);
+  return seguito::prosegui;
+}
+
+seguito rallentamento(contesto& c, lettore_voci& l) {
+  std::int32_t v[6];
+  for (auto& valore : v) valore = l.leggi_numero();
+  if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
+  const std::int32_t codice = memo_rallentamento(c.m, v[0], v[1], v[2], v[3], v[4], v[5]);
+  if (codice != 0) return ferma_treno(c, codice, v[0]);
+  return seguito::prosegui;
+}
+
+seguito abbattimento(contesto& c, lettore_voci& l) {
+  const std::int32_t p = l.leggi_numero();
+  const std::int32_t w = l.leggi_numero();
+  if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
+  const std::int64_t i = indice_cella(p / 50.0);
+  if (i < 0) return ferma_treno(c, errore::posizione_negativa, p);
+  cella& cl = cella_in(c.m, i);
+  if (!libera(cl)) return ferma_treno(c, errore::abbattimento_su_cella_occupata, p);
+  if (w < 1) {
+    cl.evento = evento::abbattimento_senza_valore;
+  } else {
+    cl.evento = evento::abbattimento;
+    cl.dato1 = bassi_16(w);
+  }
+  return seguito::prosegui;
+}
+
+seguito voce_treno(contesto& c, lettore_voci& l, stato_treno& s, const std::string& chiave) {
+  auto& t = c.m.tabella;
+  seguito esito = seguito::prosegui;
+  if (contiene(chiave, "frenata") && contiene(chiave, "massa")) t[84].inizio = l.leggi_numero();
+  if (contiene(chiave, "vetture")) t[84].progressiva = l.leggi_numero();
+  if (contiene(chiave, "velocit")) esito = velocita(c, l, s);
+  if (esito != seguito::prosegui) return esito;
+  if (contiene(chiave, "aderenza")) esito = aderenza(c, l, s);
+  if (esito != seguito::prosegui) return esito;
+  if (contiene(chiave, "orologio")) {
+    t[86].gruppo_b1 = l.leggi_corto();
+    t[86].gruppo_b2 = l.leggi_corto();
+    t[86].gruppo_b3 = l.leggi_corto();
+  }
+  if (contiene(chiave, "sabbia")) t[86].gruppo_a1 = l.leggi_corto();
+  if (contiene(chiave, "segnale")) esito = segnale(c, l);
+  if (esito != seguito::prosegui) return esito;
+  if (contiene(chiave, "rallentamento")) esito = rallentamento(c, l);
+  if (esito != seguito::prosegui) return esito;
+  if (contiene(chiave, "abbattimento")) esito = abbattimento(c, l);
+  if (esito != seguito::prosegui) return esito;
+  if (contiene(chiave, "stazione")) esito = memorizza_stazione(c, l, s.n);
+  return esito;
+}
+
+bool chiave_treno(contesto& c, lettore_voci& l, std::string& chiave) {
+  if (l.alla_fine()) return false;
+  chiave = leggi_chiave(c, l);
+  for (int volta = 0; volta < 2 && contiene(chiave, "-"); ++volta) {
+    if (l.ha_raggiunto_fine()) return false;
+    chiave = leggi_chiave(c, l);
+  }
+  return !l.ha_raggiunto_fine();
+}
+
+// Returns false when an error ends the parse; error 15 only ends the loop.
+bool voci(contesto& c, lettore_voci& l, stato_treno& s) {
+  std::string chiave;
+  while (chiave_treno(c, l, chiave)) {
+    const seguito esito = voce_treno(c, l, s, chiave);
+    if (esito == seguito::fermati) return false;
+    if (esito == seguito::fuori_griglia) break;
+  }
+  return true;
+}
+
+bool multiplo_di_50(std::int32_t valore) { return valore % 50 == 0; }
+
+void completa_treno(contesto& c, stato_treno& s) {
+  elimina_descrizione(c, c.file.treno);
+  const std::int64_t ultima = std::int64_t{c.m.n_celle} - 2;
+  do {
+    cella_in(c.m, s.indice_velocita).vel_limite = velocita_in_celle(s.velocita_precedente);
+    ++s.indice_velocita;
+  } while (s.indice_velocita < ultima);
+  riempi_aderenza(c.m, s, ultima);
+  for (std::size_t i = 81; i <= 83; ++i) {
+    const voce& v = c.m.tabella[i];
+    if (!multiplo_di_50(v.inizio) || !multiplo_di_50(v.fine)) {
+      // Found after the file has gone: no record to point at.
+      c.m.codice_errore = errore::progressiva_non_multipla;
+      c.m.origine_errore = {};
+    }
+  }
+}
+
+}  // namespace
+
+void compila_treno(contesto& c) {
+  c.in_file = origine::file::treno;
+  c.voce_chiave = {};
+  const std::string testo = leggi_descrizione(c, c.file.treno);
+  lettore_voci l(testo);
+  salta_a_generale(l);
+  stato_treno s;
+  if (!voci(c, l, s)) return;
+  completa_treno(c, s);
+}
+
+}  // namespace compilatore::lettura

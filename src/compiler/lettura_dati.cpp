@@ -1,0 +1,76 @@
+#include "compiler/lettura_dati.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "compiler/arrotonda.h"
+
+namespace compilatore::lettura {
+namespace {
+
+// Rounds and range-checks in double, before any conversion that could overflow.
+double arrotonda_entro(double valore, double minimo, double massimo) {
+  const double r = arrotonda(valore);
+  if (!(r >= minimo && r <= massimo)) throw guasto("valore convertito fuori dai limiti del campo");
+  return r;
+}
+
+}  // namespace
+
+void registra(contesto& c, std::int32_t codice) {
+  c.m.codice_errore = codice;
+  c.m.origine_errore = {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna};
+}
+
+void registra(contesto& c, std::int32_t codice, std::int32_t posizione) {
+  registra(c, codice);
+  c.m.posizione_errore = posizione;
+}
+
+void elimina_descrizione(contesto& c, const std::string& percorso) {
+  if (!c.o.elimina_descrizioni) return;
+  const auto e = c.fs.elimina(percorso);
+  if (!e.riuscito()) throw guasto(e.messaggio());
+}
+
+std::string leggi_descrizione(contesto& c, const std::string& percorso) {
+  std::string testo;
+  const auto e = c.fs.leggi(percorso, testo);
+  if (!e.riuscito()) throw guasto(e.messaggio());
+  return testo;
+}
+
+std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l) {
+  std::string chiave = l.leggi_testo();
+  c.voce_chiave = l.inizio_voce();
+  return chiave;
+}
+
+bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine) {
+  return m.n_celle < (static_cast<double>(p) + margine) / 50;
+}
+
+std::int64_t indice_cella(double quoziente) { return static_cast<std::int64_t>(arrotonda(quoziente)); }
+
+cella& cella_in(modello& m, std::int64_t indice) {
+  if (indice < 0 || indice > m.n_celle || m.celle.empty()) throw guasto("cella fuori dalla griglia");
+  return m.celle[static_cast<std::size_t>(indice)];
+}
+
+std::int16_t converti_corto(double valore) {
+  return static_cast<std::int16_t>(arrotonda_entro(valore, std::numeric_limits<std::int16_t>::min(),
+                                                   std::numeric_limits<std::int16_t>::max()));
+}
+
+std::uint8_t converti_byte(double valore) { return static_cast<std::uint8_t>(arrotonda_entro(valore, 0, 255)); }
+
+std::int32_t converti_numero(double valore) {
+  return static_cast<std::int32_t>(arrotonda_entro(valore, std::numeric_limits<std::int32_t>::min(),
+                                                   std::numeric_limits<std::int32_t>::max()));
+}
+
+void verifica_testo(const std::string& testo) {
+  if (testo.size() > 65535) throw guasto("testo piu' lungo di 65535 caratteri");
+}
+
+}  // namespace compilatore::lettura

@@ -1,0 +1,127 @@
+#include <cstdint>
+
+#include "compiler/errori.h"
+#include "compiler/lettura_dati.h"
+
+namespace compilatore::lettura {
+namespace {
+
+using testo_scenario::lettore_voci;
+
+// Kinds 25 and above are stations without cells of their own.
+constexpr std::uint8_t tipo_senza_celle = 25;
+// The area of a station must end at least this far before the next one begins.
+constexpr std::int64_t distanza_minima = 350;
+
+seguito ferma(contesto& c, std::int32_t codice) {
+  registra(c, codice);
+  elimina_descrizione(c, c.file.treno);
+  return seguito::fermati;
+}
+
+seguito ferma(contesto& c, std::int32_t codice, std::int32_t posizione) {
+  registra(c, codice, posizione);
+  elimina_descrizione(c, c.file.treno);
+  return seguito::fermati;
+}
+
+void leggi_campi(lettore_voci& l, voce& v) {
+  v.capolinea = l.leggi_byte();
+  v.flag_lunghezza = l.leggi_byte();
+  v.prolunga = l.leggi_byte();
+  v.gruppo_a1 = l.leggi_corto();
+  v.gruppo_a2 = l.leggi_corto();
+  v.gruppo_a3 = l.leggi_byte();
+  v.gruppo_b1 = l.leggi_corto();
+  v.gruppo_b2 = l.leggi_corto();
+  v.gruppo_b3 = l.leggi_corto();
+  v.sosta = l.leggi_byte();
+  const std::int32_t ore = l.leggi_numero();
+  const std::int32_t minuti = l.leggi_numero();
+  const std::int32_t secondi = l.leggi_numero();
+  v.nome = l.leggi_testo();
+  verifica_testo(v.nome);
+  v.orario = converti_numero(static_cast<double>(std::int64_t{ore} * 3600 + std::int64_t{minuti} * 60 + secondi));
+}
+
+// The stretch of line the station occupies, by kind.
+void calcola_area(voce& v, std::int32_t p, std::int32_t lunghezza) {
+  const double pp = p;
+  const double ll = lunghezza;
+  switch (v.tipo_stazione) {
+    case 5:
+    case 6:
+      v.inizio = converti_numero(pp - ll);
+      v.fine = converti_numero(pp + 150);
+      v.prolunga = 0;
+      break;
+    case 7:
+    case 8:
+      v.inizio = converti_numero(pp - ll);
+      v.fine = converti_numero(pp + ll);
+      v.prolunga = 0;
+      break;
+    default:
+      v.inizio = converti_numero(pp - ll / 2);
+      v.fine = converti_numero(static_cast<double>(converti_numero(pp + ll / 2)) + (v.prolunga != 0 ? 50 : 0));
+      break;
+  }
+}
+
+bool oltre_fine_griglia(const modello& m, const voce& v) {
+  const std::int64_t limite = (std::int64_t{m.n_celle} + 1) * 50;
+  return v.inizio > limite || v.fine > limite;
+}
+
+void scrivi_preavvisi(modello& m, const voce& v) {
+  for (std::int32_t k = 1; k <= 4; ++k) {
+    const double cella_preavviso = v.fine / 50.0 - k - 1;
+    if (cella_preavviso > 1) cella_in(m, indice_cella(cella_preavviso)).preavviso = bassi_8(80 + k);
+  }
+}
+
+}  // namespace
+
+seguito memorizza_stazione(contesto& c, lettore_voci& l, std::int32_t& n) {
+  // Stations fill the table upward, boards downward: an entry holding a board is never overwritten.
+  if (n >= c.prossimo_cartello) return ferma(c, errore::troppe_stazioni);
+  voce& v = c.m.tabella[static_cast<std::size_t>(n)];
+  const std::int32_t p = l.leggi_numero();
+  v.progressiva = p;
+  if (oltre_la_griglia(c.m, p, 800)) {
+    registra(c, errore::oltre_la_griglia, p);
+    return seguito::fuori_griglia;
+  }
+  if (p % 50 != 0) return ferma(c, errore::stazione_non_multipla, p);
+  v.tipo_stazione = l.leggi_byte();
+  const std::int32_t lunghezza = l.leggi_numero();
+  if (lunghezza % 100 != 0) return ferma(c, errore::marciapiede_non_multiplo, p);
+  leggi_campi(l, v);
+
+  calcola_area(v, p, lunghezza);
+  if (lunghezza < 600) v.flag_lunghezza = 0;
+  if (n == 1) {
+    v.prolunga = 0;
+    v.flag_lunghezza = 0;
+  }
+  if (oltre_fine_griglia(c.m, v)) return ferma(c, errore::stazione_oltre_griglia, p);
+
+  const std::uint8_t tipo = v.tipo_stazione;
+  if (tipo < tipo_senza_celle && tipo != 5 && tipo != 6) scrivi_preavvisi(c.m, v);
+  if (tipo < tipo_senza_celle) {
+    const double fermata = v.fine / 50.0 - 1;
+    if (fermata <= 1) return ferma(c, errore::fermata_troppo_vicina);
+    // The stop point overwrites whatever the cell held.
+    cella& cl = cella_in(c.m, indice_cella(fermata));
+    cl.evento = evento::fermata;
+    cl.dato1 = bassi_16(n);
+  }
+  if (n > 1 && std::int64_t{v.inizio} - distanza_minima < c.m.tabella[static_cast<std::size_t>(n - 1)].fine) {
+    return ferma(c, errore::stazioni_troppo_vicine, p);
+  }
+  ++n;
+  if (n >= c.prossimo_cartello) return ferma(c, errore::troppe_stazioni);
+  return seguito::prosegui;
+}
+
+}  // namespace compilatore::lettura
