@@ -53,14 +53,28 @@ bool chiude_sezione(const std::string& chiave) {
   return primo == std::string::npos || chiave[primo] != '-';
 }
 
-void leggi_progressiva(lettore_voci& l, voce& v) {
-  v.inizio = l.leggi_numero();
-  v.fine = l.leggi_numero();
-  v.progressiva = l.leggi_numero();
+seguito leggi_progressiva(lettore_voci& l, voce& v) {
+  const std::int32_t inizio = l.leggi_numero();
+  const std::int32_t fine = l.leggi_numero();
+  const std::int32_t flag = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
+  v.inizio = inizio;
+  v.fine = fine;
+  v.progressiva = flag;
+  return seguito::prosegui;
+}
+
+// One value into `campo`, unless it was the file's last item.
+seguito leggi_in(lettore_voci& l, std::int32_t& campo) {
+  const std::int32_t valore = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
+  campo = valore;
+  return seguito::prosegui;
 }
 
 seguito leggi_lunghezza(contesto& c, lettore_voci& l) {
   const std::int32_t lunghezza = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   c.m.tabella[84].fine = lunghezza;
   if (lunghezza > lunghezza_massima) return ferma_linea(c, errore::lunghezza_eccessiva);
   if (lunghezza < 0) return ferma_linea(c, errore::lunghezza_negativa);
@@ -70,8 +84,11 @@ seguito leggi_lunghezza(contesto& c, lettore_voci& l) {
 
 seguito leggi_ripetizione(contesto& c, lettore_voci& l, const std::string& chiave) {
   voce& v = c.m.tabella[86];
-  v.inizio = l.leggi_numero();
-  v.fine = l.leggi_numero();
+  const std::int32_t inizio = l.leggi_numero();
+  const std::int32_t fine = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
+  v.inizio = inizio;
+  v.fine = fine;
   if (v.inizio % 50 != 0) return ferma_linea(c, errore::ripetizione_inizio);
   if (v.fine % 50 != 0) return ferma_linea(c, errore::ripetizione_fine);
   if (contiene(chiave, "4")) {
@@ -87,19 +104,17 @@ seguito leggi_ripetizione(contesto& c, lettore_voci& l, const std::string& chiav
 
 seguito voce_generale(contesto& c, lettore_voci& l, const std::string& chiave) {
   auto& t = c.m.tabella;
-  if (contiene(chiave, "percorso") && contiene(chiave, "lunghezza")) {
-    if (leggi_lunghezza(c, l) != seguito::prosegui) return seguito::fermati;
-  }
-  if (contiene_esatto(chiave, "progressiva") && contiene_esatto(chiave, "tre")) leggi_progressiva(l, t[81]);
-  if (contiene_esatto(chiave, "progressiva") && contiene_esatto(chiave, "due")) leggi_progressiva(l, t[82]);
-  if (contiene_esatto(chiave, "progressiva") && contiene_esatto(chiave, "uno")) leggi_progressiva(l, t[83]);
-  if (contiene_esatto(chiave, "sfondo") && contiene_esatto(chiave, "uno")) t[85].inizio = l.leggi_numero();
-  if (contiene_esatto(chiave, "sfondo") && contiene_esatto(chiave, "due")) t[85].progressiva = l.leggi_numero();
-  if (contiene_esatto(chiave, "sfondo") && contiene_esatto(chiave, "tre")) t[85].fine = l.leggi_numero();
-  if (contiene_esatto(chiave, "segnali") && contiene_esatto(chiave, "ripetizione")) {
-    if (leggi_ripetizione(c, l, chiave) != seguito::prosegui) return seguito::fermati;
-  }
-  return seguito::prosegui;
+  const auto ha = [&](const char* a, const char* b) { return contiene_esatto(chiave, a) && contiene_esatto(chiave, b); };
+  seguito esito = seguito::prosegui;
+  if (contiene(chiave, "percorso") && contiene(chiave, "lunghezza")) esito = leggi_lunghezza(c, l);
+  if (esito == seguito::prosegui && ha("progressiva", "tre")) esito = leggi_progressiva(l, t[81]);
+  if (esito == seguito::prosegui && ha("progressiva", "due")) esito = leggi_progressiva(l, t[82]);
+  if (esito == seguito::prosegui && ha("progressiva", "uno")) esito = leggi_progressiva(l, t[83]);
+  if (esito == seguito::prosegui && ha("sfondo", "uno")) esito = leggi_in(l, t[85].inizio);
+  if (esito == seguito::prosegui && ha("sfondo", "due")) esito = leggi_in(l, t[85].progressiva);
+  if (esito == seguito::prosegui && ha("sfondo", "tre")) esito = leggi_in(l, t[85].fine);
+  if (esito == seguito::prosegui && ha("segnali", "ripetizione")) esito = leggi_ripetizione(c, l, chiave);
+  return esito;
 }
 
 // Returns false when the parse ends in the general section.
@@ -109,8 +124,9 @@ bool sezione_generale(contesto& c, lettore_voci& l) {
     if (l.ha_raggiunto_fine()) break;
     // No end test here: a file that ends inside a run of comments fails the read.
     for (int volta = 0; volta < 10 && contiene(chiave, "-"); ++volta) chiave = leggi_chiave(c, l);
-    if (voce_generale(c, l, chiave) == seguito::fermati) return false;
-    if (chiude_sezione(chiave)) break;
+    const seguito esito = voce_generale(c, l, chiave);
+    if (esito == seguito::fermati) return false;
+    if (esito == seguito::fine_file || chiude_sezione(chiave)) break;
   }
   return true;
 }
@@ -126,6 +142,7 @@ void riempi_pendenza(modello& m, stato_corpo& s, std::int64_t k) {
 seguito pendenza(contesto& c, lettore_voci& l, stato_corpo& s) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t g = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma_linea(c, errore::posizione_negativa, p);
@@ -149,6 +166,7 @@ double curvatura(const std::string& chiave) {
 seguito curva(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& chiave) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t n = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   double k = curvatura(chiave);
   if (k == 0) return ferma_linea(c, errore::curva_non_valida);
@@ -166,6 +184,7 @@ seguito montagna(contesto& c, lettore_voci& l) {
   const std::int32_t a = l.leggi_numero();
   const std::int32_t b = l.leggi_numero();
   std::int32_t t = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, a, 100)) return fuori_griglia(c, a);
   const std::int32_t codice = memo_montagna(c.m, a, b, t);
   if (codice != 0) return ferma_linea(c, codice, a);
@@ -175,6 +194,7 @@ seguito montagna(contesto& c, lettore_voci& l) {
 seguito indicatore(contesto& c, lettore_voci& l) {
   std::int32_t v[9];
   for (auto& valore : v) valore = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_indicatori_v_max(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
   if (codice != 0) return ferma_linea(c, codice, v[0]);
@@ -185,6 +205,7 @@ seguito cartello(contesto& c, lettore_voci& l) {
   const std::int32_t p = l.leggi_numero();
   const std::string testo = l.leggi_testo();
   verifica_testo(testo);
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t i = indice_cella(p / 50.0 + 1);
   if (i < 0) return ferma_linea(c, errore::posizione_negativa, p);
@@ -229,7 +250,7 @@ bool corpo(contesto& c, lettore_voci& l, stato_corpo& s) {
   while (chiave_corpo(c, l, chiave)) {
     const seguito esito = voce_corpo(c, l, s, chiave);
     if (esito == seguito::fermati) return false;
-    if (esito == seguito::fuori_griglia) break;
+    if (esito == seguito::fuori_griglia || esito == seguito::fine_file) break;
   }
   return true;
 }

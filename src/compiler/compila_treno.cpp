@@ -58,6 +58,7 @@ void riempi_aderenza(modello& m, stato_treno& s, std::int64_t fino_a) {
 seguito velocita(contesto& c, lettore_voci& l, stato_treno& s) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t v = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
@@ -69,6 +70,7 @@ seguito velocita(contesto& c, lettore_voci& l, stato_treno& s) {
 seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t a = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
@@ -80,6 +82,7 @@ seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s) {
 seguito segnale(contesto& c, lettore_voci& l) {
   std::int32_t v[11];
   for (auto& valore : v) valore = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_segnale(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
   if (codice != 0) return ferma_treno(c, codice, v[0]);
@@ -89,6 +92,7 @@ seguito segnale(contesto& c, lettore_voci& l) {
 seguito rallentamento(contesto& c, lettore_voci& l) {
   std::int32_t v[6];
   for (auto& valore : v) valore = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_rallentamento(c.m, v[0], v[1], v[2], v[3], v[4], v[5]);
   if (codice != 0) return ferma_treno(c, codice, v[0]);
@@ -98,6 +102,7 @@ seguito rallentamento(contesto& c, lettore_voci& l) {
 seguito abbattimento(contesto& c, lettore_voci& l) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t w = l.leggi_numero();
+  if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t i = indice_cella(p / 50.0);
   if (i < 0) return ferma_treno(c, errore::posizione_negativa, p);
@@ -112,28 +117,42 @@ seguito abbattimento(contesto& c, lettore_voci& l) {
   return seguito::prosegui;
 }
 
+// A field read whole, stored unless it was the file's last item.
+template <typename T>
+seguito leggi_campo(lettore_voci& l, T& campo, T (lettore_voci::*leggi)()) {
+  const T valore = (l.*leggi)();
+  if (troncato(l)) return seguito::fine_file;
+  campo = valore;
+  return seguito::prosegui;
+}
+
+seguito leggi_orologio(lettore_voci& l, voce& v) {
+  const std::int16_t ore = l.leggi_corto();
+  const std::int16_t minuti = l.leggi_corto();
+  const std::int16_t secondi = l.leggi_corto();
+  if (troncato(l)) return seguito::fine_file;
+  v.gruppo_b1 = ore;
+  v.gruppo_b2 = minuti;
+  v.gruppo_b3 = secondi;
+  return seguito::prosegui;
+}
+
 seguito voce_treno(contesto& c, lettore_voci& l, stato_treno& s, const std::string& chiave) {
   auto& t = c.m.tabella;
   seguito esito = seguito::prosegui;
-  if (contiene(chiave, "frenata") && contiene(chiave, "massa")) t[84].inizio = l.leggi_numero();
-  if (contiene(chiave, "vetture")) t[84].progressiva = l.leggi_numero();
-  if (contiene(chiave, "velocit")) esito = velocita(c, l, s);
-  if (esito != seguito::prosegui) return esito;
-  if (contiene(chiave, "aderenza")) esito = aderenza(c, l, s);
-  if (esito != seguito::prosegui) return esito;
-  if (contiene(chiave, "orologio")) {
-    t[86].gruppo_b1 = l.leggi_corto();
-    t[86].gruppo_b2 = l.leggi_corto();
-    t[86].gruppo_b3 = l.leggi_corto();
+  const auto prosegui = [&] { return esito == seguito::prosegui; };
+  if (contiene(chiave, "frenata") && contiene(chiave, "massa")) {
+    esito = leggi_campo(l, t[84].inizio, &lettore_voci::leggi_numero);
   }
-  if (contiene(chiave, "sabbia")) t[86].gruppo_a1 = l.leggi_corto();
-  if (contiene(chiave, "segnale")) esito = segnale(c, l);
-  if (esito != seguito::prosegui) return esito;
-  if (contiene(chiave, "rallentamento")) esito = rallentamento(c, l);
-  if (esito != seguito::prosegui) return esito;
-  if (contiene(chiave, "abbattimento")) esito = abbattimento(c, l);
-  if (esito != seguito::prosegui) return esito;
-  if (contiene(chiave, "stazione")) esito = memorizza_stazione(c, l, s.n);
+  if (prosegui() && contiene(chiave, "vetture")) esito = leggi_campo(l, t[84].progressiva, &lettore_voci::leggi_numero);
+  if (prosegui() && contiene(chiave, "velocit")) esito = velocita(c, l, s);
+  if (prosegui() && contiene(chiave, "aderenza")) esito = aderenza(c, l, s);
+  if (prosegui() && contiene(chiave, "orologio")) esito = leggi_orologio(l, t[86]);
+  if (prosegui() && contiene(chiave, "sabbia")) esito = leggi_campo(l, t[86].gruppo_a1, &lettore_voci::leggi_corto);
+  if (prosegui() && contiene(chiave, "segnale")) esito = segnale(c, l);
+  if (prosegui() && contiene(chiave, "rallentamento")) esito = rallentamento(c, l);
+  if (prosegui() && contiene(chiave, "abbattimento")) esito = abbattimento(c, l);
+  if (prosegui() && contiene(chiave, "stazione")) esito = memorizza_stazione(c, l, s.n);
   return esito;
 }
 
@@ -153,7 +172,7 @@ bool voci(contesto& c, lettore_voci& l, stato_treno& s) {
   while (chiave_treno(c, l, chiave)) {
     const seguito esito = voce_treno(c, l, s, chiave);
     if (esito == seguito::fermati) return false;
-    if (esito == seguito::fuori_griglia) break;
+    if (esito == seguito::fuori_griglia || esito == seguito::fine_file) break;
   }
   return true;
 }

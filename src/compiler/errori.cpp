@@ -1,49 +1,74 @@
 #include "compiler/errori.h"
 
+#include <algorithm>
+#include <array>
+
 namespace compilatore {
+namespace {
+
+struct scheda_errore {
+  std::int32_t numero;
+  bool con_posizione;  // whether the error records posizione_errore
+  std::string_view descrizione;
+};
+
+constexpr auto schede = std::to_array<scheda_errore>({
+    {errore::lunghezza_eccessiva, false, "lunghezza del percorso oltre 1000000 m"},
+    {errore::progressiva_non_multipla, false, "progressiva chilometrica non multipla di 50"},
+    {errore::ripetizione_inizio, false, "inizio della ripetizione segnali non multiplo di 50"},
+    {errore::ripetizione_fine, false, "fine della ripetizione segnali non multipla di 50"},
+    {errore::ripetizione_codici, false, "ripetizione segnali senza 4 o 9 codici"},
+    {errore::cartello_su_cella_occupata, true, "cartello indicatore su una cella occupata"},
+    {errore::abbattimento_su_cella_occupata, true, "abbattimento su una cella occupata"},
+    {errore::stazione_non_multipla, true, "posizione della stazione non multipla di 50"},
+    {errore::marciapiede_non_multiplo, true, "lunghezza del marciapiede non multipla di 100"},
+    {errore::troppe_stazioni, false, "troppe stazioni per la tabella"},
+    {errore::abbattimento_prima_segnale, true, "nessun posto per l'abbattimento prima del segnale"},
+    {errore::abbattimento_prima_rallentamento, true, "nessuna cella libera prima dell'inizio del rallentamento"},
+    {errore::abbattimento_nel_rallentamento, true, "nessuna cella libera per l'abbattimento nel rallentamento"},
+    {errore::oltre_la_griglia, true, "posizione oltre la fine della linea"},
+    {errore::segnale_su_cella_occupata, true, "segnale su una cella occupata"},
+    {errore::avviso_su_cella_occupata, true, "avviso di rallentamento su una cella occupata"},
+    {errore::inizio_su_cella_occupata, true, "inizio del rallentamento su una cella occupata"},
+    {errore::fine_su_cella_occupata, true, "fine del rallentamento su una cella occupata"},
+    {errore::preavviso_su_cella_occupata, true, "celle prima dell'avviso di rallentamento occupate"},
+    {errore::indicatore_su_cella_occupata, true, "indicatore di velocita' su una cella occupata"},
+    {errore::stazioni_troppo_vicine, true, "stazione a meno di 350 m dalla precedente"},
+    {errore::fermata_troppo_vicina, false, "punto di fermata nella cella 1 o prima"},
+    {errore::generico, false, "errore di lettura dei dati"},
+    {errore::curva_oltre_tracciato, true, "curva oltre la fine del tracciato"},
+    {errore::rallentamento_oltre_griglia, true, "rallentamento oltre i limiti della linea"},
+    {errore::stazione_oltre_griglia, true, "stazione oltre la fine della linea"},
+    {errore::preavviso_segnale_prima_inizio, true, "preavvisi del segnale prima dell'inizio della linea"},
+    {errore::troppe_montagne, true, "piu' di 80 montagne"},
+    {errore::montagna_oltre_griglia, true, "montagna oltre i limiti della linea"},
+    {errore::troppi_cartelli, true, "troppi cartelli indicatori per la tabella"},
+    {errore::lunghezza_mancante, false, "lunghezza del percorso mancante nel file della linea"},
+    {errore::lunghezza_negativa, false, "lunghezza del percorso negativa"},
+    {errore::posizione_negativa, true, "posizione prima dell'inizio della linea"},
+    {errore::linea_mancante, false, "file della linea mancante"},
+    {errore::generale_mancante, false, "sezione [generale] mancante nel file della linea"},
+    {errore::curva_non_valida, false, "curva senza classe o tracciato oltre 1000000 m"},
+    {errore::segnaposto_occupati, false, "posti dei contrassegni gia' occupati"},
+    {errore::codici_occupati, false, "posti dei codici gia' occupati"},
+});
+
+const scheda_errore* cerca(std::int32_t numero) {
+  const auto trovata = std::find_if(schede.begin(), schede.end(),
+                                    [numero](const scheda_errore& s) { return s.numero == numero; });
+  return trovata == schede.end() ? nullptr : &*trovata;
+}
+
+}  // namespace
 
 std::string_view descrizione_errore(std::int32_t numero) {
-  switch (numero) {
-    case errore::lunghezza_eccessiva: return "lunghezza del percorso oltre 1000000 m";
-    case errore::progressiva_non_multipla: return "progressiva chilometrica non multipla di 50";
-    case errore::ripetizione_inizio: return "inizio della ripetizione segnali non multiplo di 50";
-    case errore::ripetizione_fine: return "fine della ripetizione segnali non multipla di 50";
-    case errore::ripetizione_codici: return "ripetizione segnali senza 4 o 9 codici";
-    case errore::cartello_su_cella_occupata: return "cartello indicatore su una cella occupata";
-    case errore::abbattimento_su_cella_occupata: return "abbattimento su una cella occupata";
-    case errore::stazione_non_multipla: return "posizione della stazione non multipla di 50";
-    case errore::marciapiede_non_multiplo: return "lunghezza del marciapiede non multipla di 100";
-    case errore::troppe_stazioni: return "troppe stazioni per la tabella";
-    case errore::abbattimento_prima_segnale: return "nessun posto per l'abbattimento prima del segnale";
-    case errore::abbattimento_prima_rallentamento: return "nessuna cella libera prima dell'inizio del rallentamento";
-    case errore::abbattimento_nel_rallentamento: return "nessuna cella libera per l'abbattimento nel rallentamento";
-    case errore::oltre_la_griglia: return "posizione oltre la fine della linea";
-    case errore::segnale_su_cella_occupata: return "segnale su una cella occupata";
-    case errore::avviso_su_cella_occupata: return "avviso di rallentamento su una cella occupata";
-    case errore::inizio_su_cella_occupata: return "inizio del rallentamento su una cella occupata";
-    case errore::fine_su_cella_occupata: return "fine del rallentamento su una cella occupata";
-    case errore::preavviso_su_cella_occupata: return "celle prima dell'avviso di rallentamento occupate";
-    case errore::indicatore_su_cella_occupata: return "indicatore di velocita' su una cella occupata";
-    case errore::stazioni_troppo_vicine: return "stazione a meno di 350 m dalla precedente";
-    case errore::fermata_troppo_vicina: return "punto di fermata nella cella 1 o prima";
-    case errore::generico: return "errore di lettura dei dati";
-    case errore::curva_oltre_tracciato: return "curva oltre la fine del tracciato";
-    case errore::rallentamento_oltre_griglia: return "rallentamento oltre i limiti della linea";
-    case errore::stazione_oltre_griglia: return "stazione oltre la fine della linea";
-    case errore::preavviso_segnale_prima_inizio: return "preavvisi del segnale prima dell'inizio della linea";
-    case errore::troppe_montagne: return "piu' di 80 montagne";
-    case errore::montagna_oltre_griglia: return "montagna oltre i limiti della linea";
-    case errore::troppi_cartelli: return "troppi cartelli indicatori per la tabella";
-    case errore::lunghezza_mancante: return "lunghezza del percorso mancante nel file della linea";
-    case errore::lunghezza_negativa: return "lunghezza del percorso negativa";
-    case errore::posizione_negativa: return "posizione prima dell'inizio della linea";
-    case errore::linea_mancante: return "file della linea mancante";
-    case errore::generale_mancante: return "sezione [generale] mancante nel file della linea";
-    case errore::curva_non_valida: return "curva senza classe o tracciato oltre 1000000 m";
-    case errore::segnaposto_occupati: return "posti dei contrassegni gia' occupati";
-    case errore::codici_occupati: return "posti dei codici gia' occupati";
-    default: return {};
-  }
+  const scheda_errore* scheda = cerca(numero);
+  return scheda == nullptr ? std::string_view{} : scheda->descrizione;
+}
+
+bool ha_posizione(std::int32_t numero) {
+  const scheda_errore* scheda = cerca(numero);
+  return scheda != nullptr && scheda->con_posizione;
 }
 
 }  // namespace compilatore

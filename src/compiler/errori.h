@@ -51,5 +51,7 @@ inline constexpr std::int32_t codici_occupati = 1251;
 
 // The short Italian description of an error number; empty for an unknown number.
 std::string_view descrizione_errore(std::int32_t numero);
+// Whether the error records a position in metres (the others leave posizione_errore as it was).
+bool ha_posizione(std::int32_t numero);
 
 }  // namespace compilatore

@@ -25,7 +25,11 @@ enum class seguito {
   prosegui,        // go on with the next item
   fuori_griglia,   // error 15: leave the loop, the rest of the file half still runs
   fermati,         // an error that ends the parse
+  fine_file,       // the record's last value was the file's last item: dropped, the loop ends
 };
+
+// A record whose last value reached the end of the file is not interpreted.
+inline bool troncato(const testo_scenario::lettore_voci& l) { return l.ha_raggiunto_fine(); }
 
 struct contesto {
   piattaforma::file_system& fs;

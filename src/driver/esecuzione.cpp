@@ -3,46 +3,91 @@
 #include <exception>
 #include <string>
 
+#include "compiler/compilatore.h"
+#include "compiler/errori.h"
+#include "compiler/scrivi_binari.h"
+#include "documents/dati_note.h"
+#include "documents/dati_rallentamenti.h"
+#include "documents/dati_scheda.h"
 #include "driver/nomi_file.h"
+#include "scenario_text/dati_linea.h"
+#include "scenario_text/dati_treno.h"
 #include "scenario_text/nomi_scenario.h"
 
 namespace guida {
 namespace {
 
-// A failed file operation, carried to the top of the run to be reported there.
-class errore_file : public std::exception {
+// A failure that ends the run, carried to its top to be shown there.
+class errore_fatale : public std::exception {
  public:
-  explicit errore_file(const piattaforma::esito& esito) : testo_(esito.messaggio()) {}
+  explicit errore_fatale(std::string testo) : testo_(std::move(testo)) {}
   const char* what() const noexcept override { return testo_.c_str(); }
 
  private:
   std::string testo_;
 };
 
-void verifica(piattaforma::esito esito) {
-  if (!esito.riuscito()) throw errore_file(esito);
+void verifica(const piattaforma::esito& esito) {
+  if (!esito.riuscito()) throw errore_fatale(esito.messaggio());
 }
 
+// The compiler driver: compiles the two description files and, only when the
+// scenario compiled clean, writes the binary files.
+void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, std::int32_t j) {
+  const compilatore::opzioni opzioni{
+      .nome_base = std::string(testo_scenario::nomi::nome_base),
+      .codice_treno = std::string(testo_scenario::nomi::codice_treno),
+      .calcola_tracciato = j,
+      .elimina_descrizioni = true,
+  };
+  const compilatore::modello m = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
+  if (m.codice_errore != compilatore::errore::nessuno) {
+    throw errore_fatale(testo_errore(m.codice_errore, m.posizione_errore));
+  }
+  verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m));
+}
+
+// Form_Load's work, in its fixed order.
 void lavora(piattaforma::sistema& sistema) {
+  piattaforma::file_system& fs = sistema.file();
   const nomi_file nomi = forma_nomi(sistema.cartella_programma(), testo_scenario::nomi::nome_base,
                                     testo_scenario::nomi::codice_treno);
-  (void)nomi;
-  (void)verifica;
+  verifica(testo_scenario::dati_linea(fs, nomi.linea_txt));
+  verifica(testo_scenario::dati_treno(fs, nomi.treno_txt));
+  verifica(documenti::dati_note(fs, nomi.note_txt));
+  verifica(documenti::dati_rallentamenti(fs, nomi.rallentamenti_txt));
+  verifica(documenti::dati_scheda(fs, nomi.scheda_txt));
+  memorizza_percorso(fs, nomi, 1);
 }
 
 }  // namespace
 
+std::string testo_errore(std::int32_t numero, std::int32_t posizione) {
+  std::string testo(" Errore n. ");
+  testo.append(std::to_string(numero));
+  // The identification checks are reported by their number alone.
+  if (numero == compilatore::errore::segnaposto_occupati || numero == compilatore::errore::codici_occupati) {
+    return testo;
+  }
+  if (compilatore::ha_posizione(numero)) {
+    testo.append("\nposizione ").append(std::to_string(posizione)).append(" m");
+  }
+  testo.append("\n").append(compilatore::descrizione_errore(numero));
+  return testo;
+}
+
 int esegui(piattaforma::sistema& sistema) {
   sistema.mostra_attesa(messaggio_attesa);
-  int stato = 0;
   try {
     lavora(sistema);
   } catch (const std::exception& e) {
+    // The box replaces the wait window rather than standing over it.
+    sistema.chiudi_attesa();
     sistema.messaggio(titolo_programma, e.what());
-    stato = 1;
+    return 1;
   }
   sistema.chiudi_attesa();
-  return stato;
+  return 0;
 }
 
 }  // namespace guida

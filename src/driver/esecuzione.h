@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/piattaforma.h"
@@ -14,5 +16,9 @@ inline constexpr std::string_view messaggio_attesa = "Attendere";
 // program's directory. Returns the process's exit status: 0 on success, 1 after
 // a failure has been shown through the message box.
 int esegui(piattaforma::sistema& sistema);
+
+// The report of a compile error: " Errore n. " and the number, then the
+// position where the error has one, then its description, one per line.
+std::string testo_errore(std::int32_t numero, std::int32_t posizione);
 
 }  // namespace guida
