@@ -55,10 +55,10 @@ void riempi_eventi(cm::modello& m) {
   m.celle[1].dato2 = 2344;
   evento(m, 3, ev::cartello_indicatore, 80);
   evento(m, 9, ev::fermata, 1);
-  // Signal at 1000 m: s1 4 d1 1, s2 0 d2 0, s3 2 d3 3, rapp 1, sx 2, dx 2, tempo 50.
-  evento(m, 21, ev::segnale, 41, 0, 23, 18);
+  // Signal at 1000 m: s1 4 d1 1, s2 0 d2 0, s3 2 d3 3, rapp 1, sx 2, dx 1, tempo 50.
+  evento(m, 21, ev::segnale, 41, 0, 23, 17);
   m.celle[21].tempo_segnale = 101;
-  for (int k = 1; k <= 4; ++k) m.celle[static_cast<std::size_t>(21 - 2 * k)].preavviso = static_cast<std::uint8_t>(80 + k);
+  for (int k = 1; k <= 4; ++k) m.celle[static_cast<std::size_t>(21 - 2 * k)].preavviso = static_cast<std::uint8_t>(70 + k);
   // Slowdown at 2000 m, v 60, l 200, f_tt 1, f_ta 1, d_v 30.
   for (int j = 0; j < 4; ++j) evento(m, 16 - j, ev::prima_avviso, static_cast<std::int16_t>(j + 1), static_cast<std::int16_t>(j + 1));
   evento(m, 17, ev::avviso_rallentamento, 60, 30);

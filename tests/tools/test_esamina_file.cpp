@@ -76,8 +76,8 @@ TEST_F(Esamina, JsonCarriesTheDumpsContentInUtf8) {
 
   const json& eventi = j["eventi"];
   ASSERT_EQ(eventi.size(), 18u);
-  EXPECT_EQ(eventi[7], json::parse(R"({"cella":21,"metri":1050,"codice":1,"evento":"segnale","dati":[41,0,23,18],
-      "tempo_segnale":101,"valori":{"s1":4,"d1":1,"s2":0,"d2":0,"s3":2,"d3":3,"rapp":1,"sx":2,"dx":2,"tempo":101}})"));
+  EXPECT_EQ(eventi[7], json::parse(R"({"cella":21,"metri":1050,"codice":1,"evento":"segnale","dati":[41,0,23,17],
+      "tempo_segnale":101,"valori":{"s1":4,"d1":1,"s2":0,"d2":0,"s3":2,"d3":3,"rapp":1,"sx":2,"dx":1,"tempo":101}})"));
   EXPECT_EQ(eventi[8]["testo"], "SAN VITTORE ALTO");
   EXPECT_EQ(eventi[13]["evento"], "indicatore velocit\xC3\xA0 massima");
   EXPECT_EQ(eventi[13]["valori"], json::parse(R"({"vas":100,"vbs":110,"vcs":115,"strisces":1,

@@ -13,31 +13,38 @@ namespace {
 constexpr double larghezza = 1000.0;
 constexpr double margine = 60.0;
 constexpr double utile = larghezza - 2 * margine;
-constexpr double alto_pianta_massimo = 480.0;
+constexpr double alto_pianta_massimo = 380.0;  // the whole picture fits a 900-pixel window
 constexpr double alto_profilo = 140.0;
 constexpr double spazio = 50.0;
 constexpr std::int32_t passo_pianta = 50;  // one point every 50 m is plenty at this scale
 
 // The plan view: world metres to pixels with one scale for both axes, north up.
 struct pianta {
+  std::int32_t ultimo = 0;       // last metre drawn
   std::vector<punto_svg> mondo;  // sampled track points
   double min_x = 0, max_y = 0, scala = 1, sinistra = 0, alto = 0, altezza = 0;
 
   punto_svg schermo(punto_svg p) const { return {sinistra + (p.x - min_x) * scala, alto + (max_y - p.y) * scala}; }
 };
 
-std::int32_t ultimo_punto(const compilatore::tracciato& punti) { return punti.assegnati - 1; }
+// The line itself, not the 7000 m the geometry runs on past its end; all the
+// computed points when the line length is unknown.
+std::int32_t ultimo_punto(const compilatore::tracciato& punti, std::int32_t lunghezza_linea) {
+  const std::int32_t calcolati = punti.assegnati - 1;
+  return lunghezza_linea > 0 ? std::min(lunghezza_linea, calcolati) : calcolati;
+}
 
-punto_svg punto_a(const compilatore::tracciato& punti, std::int32_t metro) {
-  const auto m = static_cast<std::size_t>(std::clamp(metro, 0, ultimo_punto(punti)));
+punto_svg punto_a(const compilatore::tracciato& punti, std::int32_t metro, std::int32_t ultimo) {
+  const auto m = static_cast<std::size_t>(std::clamp(metro, 0, ultimo));
   return {punti.x[m], punti.y[m]};
 }
 
-pianta prepara_pianta(const compilatore::tracciato& punti, double alto) {
+pianta prepara_pianta(const compilatore::tracciato& punti, std::int32_t lunghezza_linea, double alto) {
   pianta p;
   p.alto = alto;
-  for (std::int32_t m = 0; m <= ultimo_punto(punti); m += passo_pianta) p.mondo.push_back(punto_a(punti, m));
-  if (ultimo_punto(punti) % passo_pianta != 0) p.mondo.push_back(punto_a(punti, ultimo_punto(punti)));
+  p.ultimo = ultimo_punto(punti, lunghezza_linea);
+  for (std::int32_t m = 0; m <= p.ultimo; m += passo_pianta) p.mondo.push_back(punto_a(punti, m, p.ultimo));
+  if (p.ultimo % passo_pianta != 0) p.mondo.push_back(punto_a(punti, p.ultimo, p.ultimo));
   double max_x = p.mondo.front().x, min_y = p.mondo.front().y;
   p.min_x = max_x;
   p.max_y = min_y;
@@ -61,11 +68,11 @@ void disegna_pianta(disegno_svg& d, const pianta& p, const resoconto& r, const c
   d.polilinea(linea, "fill:none;stroke:#222;stroke-width:2");
   for (const evento_letto& e : r.eventi) {
     if (e.codice != compilatore::evento::segnale) continue;
-    const punto_svg s = p.schermo(punto_a(punti, e.metri));
+    const punto_svg s = p.schermo(punto_a(punti, e.metri, p.ultimo));
     d.rettangolo(s.x - 3, s.y - 3, 6, 6, "fill:#c00");
   }
   for (std::size_t i = 0; i < r.stazioni.size(); ++i) {
-    const punto_svg s = p.schermo(punto_a(punti, r.stazioni[i].progressiva));
+    const punto_svg s = p.schermo(punto_a(punti, r.stazioni[i].progressiva, p.ultimo));
     d.cerchio(s, 5, "fill:#06c;stroke:white;stroke-width:1");
     // Alternate sides so that neighbouring names overlap less.
     d.testo({s.x + 8, s.y + (i % 2 == 0 ? -6.0 : 14.0)}, r.stazioni[i].nome, "font-size:11px;fill:#036");
@@ -153,10 +160,10 @@ void disegna_chilometri(disegno_svg& d, const asse_linea& asse, double alto) {
 }  // namespace
 
 std::string componi_svg(const resoconto& r, const compilatore::tracciato& punti) {
-  const double alto_pianta = 50;
+  const double alto_pianta = 60;
   const bool con_pianta = r.con_tracciato && punti.assegnati >= 2;
   pianta p;
-  if (con_pianta) p = prepara_pianta(punti, alto_pianta);
+  if (con_pianta) p = prepara_pianta(punti, r.testa.lunghezza_linea, alto_pianta);
   const double fine_pianta = alto_pianta + (con_pianta ? p.altezza : 20.0);
   const double alto_pendenze = fine_pianta + spazio + 20;
   const double alto_velocita = alto_pendenze + alto_profilo + spazio;
