@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <span>
 
 #include "compiler/scrivi_binari.h"
 
@@ -160,7 +161,7 @@ elemento leggi_elemento(lettore& l, std::size_t indice) {
 
 // The model holds one count of assigned points for both coordinates: the
 // seeded integers first, then doubles, then never-assigned elements.
-std::int32_t conta_assegnati(const std::vector<elemento>& meta) {
+std::int32_t conta_assegnati(std::span<const elemento> meta) {
   std::int32_t assegnati = 0;
   while (static_cast<std::size_t>(assegnati) < meta.size() &&
          meta[static_cast<std::size_t>(assegnati)].tipo != tracciato::tipo::vuoto) {
@@ -180,7 +181,7 @@ const char* nome_tipo(tracciato::tipo tipo) {
 
 // Checks one coordinate's elements against the kinds the model can hold,
 // and copies their values.
-bool prendi_coordinata(const std::vector<elemento>& meta, const tracciato& punti, char coordinata,
+bool prendi_coordinata(std::span<const elemento> meta, const tracciato& punti, char coordinata,
                        std::vector<double>& valori, lettore& l) {
   valori.resize(meta.size());
   for (std::size_t m = 0; m < meta.size(); ++m) {
@@ -249,9 +250,9 @@ piattaforma::esito leggi_tracciato(std::string_view byte, const std::string& nom
                                 " elementi, atteso un numero pari (tutte le x, poi tutte le y)");
     return fallimento(nome_file, l);
   }
-  const auto meta = static_cast<std::ptrdiff_t>(elementi.size() / 2);
-  const std::vector<elemento> x(elementi.begin(), elementi.begin() + meta);
-  const std::vector<elemento> y(elementi.begin() + meta, elementi.end());
+  const std::span<const elemento> tutti(elementi);
+  const auto x = tutti.first(elementi.size() / 2);
+  const auto y = tutti.last(elementi.size() / 2);
   tracciato letto;
   letto.assegnati = conta_assegnati(x);
   if (!prendi_coordinata(x, letto, 'x', letto.x, l) || !prendi_coordinata(y, letto, 'y', letto.y, l)) {

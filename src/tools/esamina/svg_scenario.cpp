@@ -69,13 +69,17 @@ void disegna_pianta(disegno_svg& d, const pianta& p, const resoconto& r, const c
   for (const evento_letto& e : r.eventi) {
     if (e.codice != compilatore::evento::segnale) continue;
     const punto_svg s = p.schermo(punto_a(punti, e.metri, p.ultimo));
-    d.rettangolo(s.x - 3, s.y - 3, 6, 6, "fill:#c00");
+    d.rettangolo(s.x - 2, s.y - 2, 4, 4, "fill:#c00");
   }
   for (std::size_t i = 0; i < r.stazioni.size(); ++i) {
     const punto_svg s = p.schermo(punto_a(punti, r.stazioni[i].progressiva, p.ultimo));
     d.cerchio(s, 5, "fill:#06c;stroke:white;stroke-width:1");
     // Alternate sides so that neighbouring names overlap less.
-    d.testo({s.x + 8, s.y + (i % 2 == 0 ? -6.0 : 14.0)}, r.stazioni[i].nome, "font-size:11px;fill:#036");
+    if (i % 2 == 0) {
+      d.testo({s.x + 9, s.y + 4}, r.stazioni[i].nome, "font-size:11px;fill:#036");
+    } else {
+      d.testo({s.x - 9, s.y + 4}, r.stazioni[i].nome, "font-size:11px;fill:#036;text-anchor:end");
+    }
   }
 }
 
