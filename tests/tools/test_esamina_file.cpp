@@ -105,6 +105,19 @@ TEST_F(Esamina, ScenarioWithoutGeometryIsDumpedAndDrawn) {
   EXPECT_TRUE(json::parse(out.str())["file"]["tracciato"].is_null());
 }
 
+TEST_F(Esamina, JsonKeepsUtf8PathsAndReplacesInvalidBytes) {
+  for (const std::string cartella : {"cart\xC3\xA0", "cart\xE0"}) {
+    SCOPED_TRACE(cartella);
+    for (const std::string* nome : {&tabella, &celle, &tracciato}) {
+      fs.file[cartella + nome->substr(nome->find('/'))] = fs.file[*nome];
+    }
+    ASSERT_EQ(esegui({cartella, "Ostrale_Fiorna", "40817", "--json"}), 0) << err.str();
+    const json j = json::parse(out.str());
+    const std::string atteso = cartella == "cart\xE0" ? "cart\xEF\xBF\xBD" : cartella;
+    EXPECT_EQ(j["file"]["tabella"], atteso + "/Ostrale_Fiorna_40817.sim");
+  }
+}
+
 struct caso_file {
   const char* nome;
   std::string file;

@@ -10,15 +10,17 @@ namespace {
 // Keys in the order they are written, like the dump.
 using json = nlohmann::ordered_json;
 
+// Paths come from the command line in the system's own encoding, not from the
+// scenario: they go out as given, any invalid UTF-8 replaced when dumped.
 json file_json(const guida::nomi_file& nomi, const resoconto& r) {
   json tracciato = nullptr;
   if (r.con_tracciato) {
-    tracciato = {{"nome", in_utf8(nomi.tracciato_dat)},
+    tracciato = {{"nome", nomi.tracciato_dat},
                  {"punti", r.punti_tracciato},
                  {"assegnati", r.punti_assegnati}};
   }
-  return {{"tabella", in_utf8(nomi.tabella_sim)},
-          {"celle", {{"nome", in_utf8(nomi.celle_dat)}, {"numero", r.n_celle}}},
+  return {{"tabella", nomi.tabella_sim},
+          {"celle", {{"nome", nomi.celle_dat}, {"numero", r.n_celle}}},
           {"tracciato", tracciato}};
 }
 
@@ -109,7 +111,7 @@ std::string componi_json(const guida::nomi_file& nomi, const resoconto& r) {
       {"vel_limite", tratti_json(r.velocita)},
       {"pendenza", tratti_json(r.pendenze)},
       {"aderenza", tratti_json(r.aderenze)}};
-  return documento.dump(2) + "\n";
+  return documento.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace strumenti
