@@ -6,7 +6,7 @@ set -euo pipefail
 mancanti=()
 [ -f /usr/include/nlohmann/json.hpp ] || mancanti+=(nlohmann-json3-dev)
 command -v chromium >/dev/null || mancanti+=(chromium)
-command -v convert >/dev/null || mancanti+=(imagemagick)
+[ -x /usr/bin/convert ] || mancanti+=(imagemagick)  # /usr/local/bin may hold a stand-in
 if [ ${#mancanti[@]} -gt 0 ]; then
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${mancanti[@]}" >/dev/null

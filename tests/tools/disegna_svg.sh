@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Renders the example scenario's picture in headless Chromium and checks that
+# Renders the embedded scenario's picture in headless Chromium and checks that
 # the screenshot is neither blank nor a solid block. Exits 77 (skipped) where
-# Chromium or ImageMagick is missing.
-#   disegna_svg.sh ESAMINA_SCENARIO SCRIVI_ESEMPIO CARTELLA_DI_LAVORO
+# Chromium or ImageMagick is missing. The PNG stays in the working folder.
+#   disegna_svg.sh ESAMINA_SCENARIO CARTELLA_COMPILATI CARTELLA_DI_LAVORO
 set -euo pipefail
 esamina=$1
-scrivi_esempio=$2
+compilati=$2
 lavoro=$3
 
 command -v chromium >/dev/null || { echo "chromium not installed: skipped"; exit 77; }
-command -v convert >/dev/null || { echo "ImageMagick not installed: skipped"; exit 77; }
+# ImageMagick itself, not whatever else answers to "convert" on the PATH.
+convert=/usr/bin/convert
+[ -x "$convert" ] || { echo "ImageMagick not installed: skipped"; exit 77; }
 
 rm -rf "$lavoro"
-mkdir -p "$lavoro/scenario" "$lavoro/profilo"
-"$scrivi_esempio" "$lavoro/scenario"
-"$esamina" "$lavoro/scenario" Ostrale_Fiorna 40817 --svg "$lavoro/disegno.svg" >/dev/null
+mkdir -p "$lavoro/profilo"
+"$esamina" "$compilati" Ostrale_Fiorna 40817 --svg "$lavoro/disegno.svg" >/dev/null
 
 if ! timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
@@ -28,7 +29,7 @@ fi
 
 # The share of pixels that are not white: the track, the profiles and the
 # texts cover some of the picture, far from all of it.
-non_bianchi=$(convert "$lavoro/disegno.png" -colorspace Gray -threshold 99% -format '%[fx:1-mean]' info:)
+non_bianchi=$("$convert" "$lavoro/disegno.png" -colorspace Gray -threshold 99% -format '%[fx:1-mean]' info:)
 echo "non-white share of the screenshot: $non_bianchi"
 awk -v quota="$non_bianchi" 'BEGIN { exit !(quota > 0.005 && quota < 0.5) }' || {
   echo "the screenshot is blank or a solid block"
