@@ -52,7 +52,9 @@ class sistema_windows : public sistema {
   void messaggio(std::string_view titolo, std::string_view testo) override {
     const int risposta =
         ::MessageBoxW(attesa_.finestra(), in_largo(testo).c_str(), in_largo(titolo).c_str(), MB_OK);
-    if (risposta == 0) {
+    // An OK-only box answers IDOK however it is closed; anything else (0 on
+    // Windows, -1 under Wine without a display) means no box was shown.
+    if (risposta != IDOK) {
       scrivi_su_errore_standard(std::string(titolo) + ": " + std::string(testo) + "\r\n");
     }
   }
