@@ -31,6 +31,11 @@ installa_mancanti() {
   command -v xdotool >/dev/null || mancanti+=(xdotool)
   [ -x "$convert_reale" ] || mancanti+=(imagemagick)
   command -v cmake >/dev/null || mancanti+=(cmake)
+  command -v g++ >/dev/null || mancanti+=(g++)
+  command -v make >/dev/null || mancanti+=(make)
+  # GoogleTest for the Windows build is built from these sources.
+  [ -d /usr/src/googletest ] || mancanti+=(googletest)
+  [ -f /usr/include/gtest/gtest.h ] || mancanti+=(libgtest-dev)
   if [ ${#mancanti[@]} -gt 0 ]; then
     passo "installo ${mancanti[*]}"
     export DEBIAN_FRONTEND=noninteractive
@@ -205,11 +210,30 @@ verifica_messaggio() {
   echo "messaggio comparso e chiuso con Invio"
 }
 
+# A GUI program (no console window) that needs only the DLLs of Windows itself.
+verifica_eseguibile() {
+  local intestazioni dll
+  intestazioni=$(x86_64-w64-mingw32-objdump -p "$build/genera_scenario.exe")
+  grep -q 'Subsystem.*(Windows GUI)' <<<"$intestazioni" || fallisci "genera_scenario.exe non e' un programma GUI"
+  dll=$(awk '/DLL Name:/ {print $3}' <<<"$intestazioni" | sort -f | tr '\n' ' ')
+  echo "DLL: $dll"
+  local d
+  for d in $dll; do
+    case "${d,,}" in
+      kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll | advapi32.dll) ;;
+      *) fallisci "genera_scenario.exe richiede $d, che un computer Windows non ha" ;;
+    esac
+  done
+}
+
 installa_mancanti
 
 passo "compilo (preset windows)"
 cmake --preset windows
 cmake --build --preset windows
+
+passo "un eseguibile per il desktop, senza DLL da portare con se'"
+verifica_eseguibile
 
 prepara_wine
 
