@@ -63,6 +63,9 @@ prepara_wine() {
 # helper processes are started here, away from ctest: started by a test they
 # would keep ctest's output pipe open for ever.
 avvia_server_wine() {
+  # -p refuses to start beside a server still running (from wineboot, say).
+  wineserver -k 2>/dev/null || true
+  wineserver -w
   wineserver -p
   timeout 300 wine cmd /c exit >/dev/null 2>&1 || true
 }
@@ -85,10 +88,8 @@ avvia_xvfb() {
   [ -s "$fd_file" ] || fallisci "Xvfb non si avvia"
   export DISPLAY=":$(tr -d '\n' <"$fd_file")"
   rm -f "$fd_file"
-  # A running server keeps the screenless desktop it started with: end it, so
-  # that the next program starts a desktop on this display.
-  wineserver -k 2>/dev/null || true
-  wineserver -w
+  # A running server keeps the screenless desktop it started with: a new one
+  # starts a desktop on this display.
   avvia_server_wine
 }
 
