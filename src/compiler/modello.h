@@ -2,8 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+// MinGW's <cstdlib> defines alloca as a function-like macro, which would
+// rewrite the member of that name below; nothing here wants the C one.
+#undef alloca
 
 namespace compilatore {
 
