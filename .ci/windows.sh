@@ -160,7 +160,7 @@ frazione_scura() {
 
 verifica_finestra_attesa() {
   local png="$build/finestra_attesa.png"
-  wine "$build/tools/mostra_finestra_attesa.exe" 6 &
+  wine "$build/tests/platform/schermo/mostra_finestra_attesa.exe" 6 &
   local pid=$!
   local finestra
   finestra=$(aspetta_finestra Form1)
@@ -197,7 +197,7 @@ verifica_finestra_attesa() {
 }
 
 verifica_messaggio() {
-  wine "$build/tools/mostra_messaggio.exe" &
+  wine "$build/tests/platform/schermo/mostra_messaggio.exe" &
   local pid=$!
   local finestra
   finestra=$(aspetta_finestra genera_scenario)
