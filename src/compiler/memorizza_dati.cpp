@@ -27,7 +27,7 @@ void fallimento_generico(lettura::contesto& c, const std::exception& causa) {
 }  // namespace
 
 void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m) {
-  lettura::contesto c{fs, file, o, m, origine::file::nessuno, {}, 80};
+  lettura::contesto c{fs, file, o, m, origine::file::nessuno, {}, 80, {}};
   try {
     m.tabella[85].nome = o.nome_base;
     m.tabella[86].nome = o.codice_treno;

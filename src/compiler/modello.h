@@ -92,6 +92,16 @@ struct origine {
   file in_file = file::nessuno;
   std::int32_t riga = 0;
   std::int32_t colonna = 0;
+
+  bool nota() const { return in_file != file::nessuno; }
+};
+
+// Where a slowdown was read, by the cells its start and its warning took, so
+// that an error found later on the grid can name the slowdown's line.
+struct origine_rallentamento {
+  std::int32_t cella_inizio = 0;
+  std::int32_t cella_avviso = -1;  // -1: a slowdown near the line's start has no warning
+  origine da;
 };
 
 // The compiled scenario, as the parser, the post-processing and the stamps leave it.
@@ -114,6 +124,14 @@ struct modello {
   // Where in the description files the error arose, for diagnostics by line.
   origine origine_errore;
 
+  // For diagnostics only; nothing written to the binary files depends on them.
+  std::vector<origine_rallentamento> rallentamenti;
+  // The record that first filled the reserved places of cell 1, if one did.
+  origine origine_riservati;
+  std::int32_t n_stazioni = 0;
+  std::int32_t n_cartelli = 0;
+  std::int32_t n_segnali = 0;
+
   bool ha_griglia() const { return !celle.empty(); }
 
   // Discards any earlier grid and geometry and sizes both for a line of `lunghezza` m,
@@ -121,6 +139,8 @@ struct modello {
   void alloca(std::int32_t lunghezza);
   // Entries 0 to 86 back to zeros and empty texts.
   void svuota_tabella();
+  // The origin of the slowdown whose start or warning is at `cella`; none when no slowdown is there.
+  origine origine_di_rallentamento(std::int32_t cella) const;
 };
 
 }  // namespace compilatore
