@@ -297,6 +297,8 @@ bool corpo(contesto& c, lettore_voci& l, stato_corpo& s) {
   std::string chiave;
   while (chiave_corpo(c, l, chiave)) {
     if (!nota_corpo(chiave)) avverti_se_sconosciuta(c, chiave, parole_corpo);
+    // Without the geometry a curve's values are read as keywords in turn, by design.
+    if (c.m.calcola_tracciato == 0 && e_curva(chiave)) tace_riga(c);
     const seguito esito = voce_corpo(c, l, s, chiave);
     annota_riservati(c);
     if (esito == seguito::fine_file) avverti_record_perso(c, chiave);

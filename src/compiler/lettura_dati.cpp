@@ -75,6 +75,8 @@ void avverti_se_sconosciuta(contesto& c, const std::string& chiave, std::span<co
   aggiungi(c, avviso::genere::voce_sconosciuta, chiave).suggerimento = parola_vicina(chiave, parole);
 }
 
+void tace_riga(contesto& c) { c.ultima_sconosciuta = qui(c); }
+
 void avverti_record_perso(contesto& c, const std::string& chiave) {
   if (c.o.avvisi == nullptr) return;
   aggiungi(c, avviso::genere::record_perso, chiave);

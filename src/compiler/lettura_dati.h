@@ -63,6 +63,8 @@ std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l);
 // names the current keyword item.
 // A keyword item that matched no record; headers, comments and empty items are meant to match nothing.
 void avverti_se_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> parole);
+// The current line is left unread on purpose: its value items are not warned about.
+void tace_riga(contesto& c);
 // A record cut off by the end of the file.
 void avverti_record_perso(contesto& c, const std::string& chiave);
 // A position behind `precedente`, the point its list had reached; `precedente` becomes `p` otherwise.
