@@ -123,6 +123,8 @@ struct modello {
   std::int32_t posizione_errore = 0;
   // Where in the description files the error arose, for diagnostics by line.
   origine origine_errore;
+  // What the generic error ran into (a value of the wrong kind, an unreadable file), in words.
+  std::string causa_errore;
 
   // For diagnostics only; nothing written to the binary files depends on them.
   std::vector<origine_rallentamento> rallentamenti;

@@ -33,10 +33,11 @@ std::string citato(std::string_view testo) {
 
 }  // namespace
 
-std::string messaggio_errore(std::int32_t numero, std::int32_t posizione) {
+std::string messaggio_errore(std::int32_t numero, std::int32_t posizione, std::string_view causa) {
   std::string testo = "errore ";
   testo.append(std::to_string(numero)).append(": ").append(compilatore::descrizione_errore(numero));
   if (compilatore::ha_posizione(numero)) testo.append(" (posizione ").append(std::to_string(posizione)).append(" m)");
+  if (!causa.empty()) testo.append(": ").append(causa);
   return testo;
 }
 

@@ -15,8 +15,9 @@ struct punto_sorgente {
   std::int32_t colonna = 1;
 };
 
-// "errore N: description", then " (posizione P m)" when the error has one.
-std::string messaggio_errore(std::int32_t numero, std::int32_t posizione);
+// "errore N: description", then " (posizione P m)" when the error has one,
+// then ": cause" when the compile said what it ran into.
+std::string messaggio_errore(std::int32_t numero, std::int32_t posizione, std::string_view causa = {});
 // "avviso: ..." in words an author can act on.
 std::string messaggio_avviso(const compilatore::avviso& a);
 

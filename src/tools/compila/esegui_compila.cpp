@@ -63,7 +63,7 @@ compilatore::origine::file file_senza_posto(std::int32_t numero) {
 }
 
 std::string rapporto_errore(sorgenti_autore& s, const compilatore::modello& m) {
-  const std::string messaggio = messaggio_errore(m.codice_errore, m.posizione_errore);
+  const std::string messaggio = messaggio_errore(m.codice_errore, m.posizione_errore, m.causa_errore);
   if (m.origine_errore.nota()) return s.diagnostica_in(m.origine_errore, messaggio);
   return diagnostica(s.nome(file_senza_posto(m.codice_errore)), std::nullopt, messaggio, std::nullopt);
 }

@@ -48,6 +48,8 @@ TEST(Diagnostica, LinesEndWhereTheReaderEndsThem) {
 TEST(Diagnostica, ErrorMessagesCarryThePositionOnlyWhereTheErrorHasOne) {
   EXPECT_EQ(strumento_compila::messaggio_errore(16, 1650), "errore 16: segnale su una cella occupata (posizione 1650 m)");
   EXPECT_EQ(strumento_compila::messaggio_errore(5, 1650), "errore 5: ripetizione segnali senza 4 o 9 codici");
+  EXPECT_EQ(strumento_compila::messaggio_errore(25, 1650, "atteso un numero"),
+            "errore 25: errore di lettura dei dati: atteso un numero");
 }
 
 }  // namespace

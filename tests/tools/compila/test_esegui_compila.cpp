@@ -73,7 +73,7 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
        "ripetizione segnali codici, 1650, 2000\n"
        "^\n"},
       {"a value of the wrong kind points at the item", file_linea(), file_treno("  sabbia,   abc\r\n"), 1,
-       "s/Val_9-.txt:2:13: errore 25: errore di lettura dei dati\n"
+       "s/Val_9-.txt:2:13: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 16 bit)\n"
        "  sabbia,   abc\n"
        "            ^\n"},
       {"post-processing error names its slowdown's line", file_linea(),
@@ -146,7 +146,7 @@ TEST_F(CompilaScenarioRun, MissingLineFileIsNamedWithoutAPlace) {
 TEST_F(CompilaScenarioRun, MissingServiceFileIsNamedWithoutAPlace) {
   fs.file[linea] = file_linea();
   EXPECT_EQ(esegui({linea, treno}), 1);
-  EXPECT_EQ(errori.str(), "s/Val_9-.txt: errore 25: errore di lettura dei dati\n");
+  EXPECT_EQ(errori.str(), "s/Val_9-.txt: errore 25: errore di lettura dei dati: s/Val_9-.txt: file non trovato\n");
   EXPECT_EQ(nomi_presenti(), std::vector<std::string>{linea});
 }
 
