@@ -13,7 +13,6 @@
 #include "tools/compila/nomi_sorgenti.h"
 #include "tools/compila/riepilogo.h"
 
-
 namespace strumento_compila {
 namespace {
 
