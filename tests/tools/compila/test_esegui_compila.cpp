@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -15,6 +17,9 @@
 namespace {
 
 using strumento_compila::esegui_compila;
+
+// Output files are joined with the platform's separator; the inputs are named as the author typed them.
+std::string in_cartella(const char* cartella, const char* nome) { return piattaforma::unisci_percorso(cartella, nome); }
 
 const std::string linea = "s/Val_linea.txt";
 const std::string treno = "s/Val_9-.txt";
@@ -50,7 +55,14 @@ struct CompilaScenarioRun : ::testing::Test {
 };
 
 const std::vector<std::string> solo_sorgenti = {treno, linea};
-const std::vector<std::string> con_binari = {treno, "s/Val_9.dat", "s/Val_9.sim", "s/Val_linea.dat", linea};
+// In the order the in-memory file system lists them.
+std::vector<std::string> ordinati(std::vector<std::string> nomi) {
+  std::sort(nomi.begin(), nomi.end());
+  return nomi;
+}
+
+const std::vector<std::string> con_binari = ordinati(
+    {treno, in_cartella("s", "Val_9.dat"), in_cartella("s", "Val_9.sim"), in_cartella("s", "Val_linea.dat"), linea});
 
 // Each diagnostic form, whole lines compared: what the author sees for a fixture.
 struct caso_diagnostica {
@@ -171,30 +183,31 @@ TEST_F(CompilaScenarioRun, CheckCompilesAndWritesNothing) {
 
 TEST_F(CompilaScenarioRun, OutputGoesToTheGivenDirectory) {
   EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "fuori"}), 0);
-  const std::vector<std::string> attesi = {"fuori/Val_9.dat", "fuori/Val_9.sim", "fuori/Val_linea.dat", treno, linea};
+  const std::vector<std::string> attesi = ordinati({in_cartella("fuori", "Val_9.dat"), in_cartella("fuori", "Val_9.sim"),
+                                                    in_cartella("fuori", "Val_linea.dat"), treno, linea});
   EXPECT_EQ(nomi_presenti(), attesi);
 }
 
 TEST_F(CompilaScenarioRun, NoGeometryLeavesAnOlderGeometryFileAndWritesTheSameGrid) {
   EXPECT_EQ(compila(file_linea("curvas3, 1900, 600\r\n"), file_treno()), 0);
-  const std::string celle = fs.file["s/Val_9.dat"];
-  const std::string tabella = fs.file["s/Val_9.sim"];
+  const std::string celle = fs.file[in_cartella("s", "Val_9.dat")];
+  const std::string tabella = fs.file[in_cartella("s", "Val_9.sim")];
   fs.file.clear();
-  fs.file["s/Val_linea.dat"] = "vecchio tracciato";
-  fs.file["s/Val_9.dat"] = "vecchie celle, piu' lunghe";
+  fs.file[in_cartella("s", "Val_linea.dat")] = "vecchio tracciato";
+  fs.file[in_cartella("s", "Val_9.dat")] = "vecchie celle, piu' lunghe";
   EXPECT_EQ(compila(file_linea("curvas3, 1900, 600\r\n"), file_treno(), {"--no-geometry"}), 0);
-  EXPECT_EQ(fs.file["s/Val_linea.dat"], "vecchio tracciato");
-  EXPECT_EQ(fs.file["s/Val_9.dat"], celle);
-  EXPECT_EQ(fs.file["s/Val_9.sim"], tabella);
+  EXPECT_EQ(fs.file[in_cartella("s", "Val_linea.dat")], "vecchio tracciato");
+  EXPECT_EQ(fs.file[in_cartella("s", "Val_9.dat")], celle);
+  EXPECT_EQ(fs.file[in_cartella("s", "Val_9.sim")], tabella);
   EXPECT_EQ(errori.str(), "");  // a curve keyword is known even when curves are not built
 }
 
 TEST_F(CompilaScenarioRun, AFailedCompileLeavesOlderBinaryFilesAlone) {
-  fs.file["s/Val_9.dat"] = "vecchio";
+  fs.file[in_cartella("s", "Val_9.dat")] = "vecchio";
   const std::string segnale = "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n";
   EXPECT_EQ(compila(file_linea(), file_treno(segnale + segnale)), 1);
-  EXPECT_EQ(fs.file["s/Val_9.dat"], "vecchio");
-  EXPECT_FALSE(fs.esiste("s/Val_9.sim"));
+  EXPECT_EQ(fs.file[in_cartella("s", "Val_9.dat")], "vecchio");
+  EXPECT_FALSE(fs.esiste(in_cartella("s", "Val_9.sim")));
   EXPECT_EQ(uscita.str(), "");
 }
 
