@@ -20,6 +20,13 @@ class guasto : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A description file the platform could not read or delete; its message is
+// the platform's own "<file>: <reason>", kept for the report.
+class guasto_file : public guasto {
+ public:
+  using guasto::guasto;
+};
+
 // What a record tells its loop to do next.
 enum class seguito {
   prosegui,        // go on with the next item

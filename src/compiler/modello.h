@@ -113,6 +113,9 @@ struct modello {
   std::int32_t posizione_errore = 0;
   // Where in the description files the error arose, for diagnostics by line.
   origine origine_errore;
+  // The platform's report ("<file>: <reason>") when the error came from a file
+  // that could not be read or deleted; empty otherwise.
+  std::string guasto_file;
 
   bool ha_griglia() const { return !celle.empty(); }
 
