@@ -143,4 +143,13 @@ TEST_F(GuastiEsecuzione, UnreadableDescriptionFileStopsBeforeAnyBinary) {
   }
 }
 
+// A run cut short by a power failure may have left torn temporaries: the next
+// run writes every output whole and leaves none of them behind.
+TEST_F(GuastiEsecuzione, TornTemporariesOfAnEarlierRunAreReplacedAndGone) {
+  for (const auto& u : uscite) memoria.file[piattaforma::percorso_temporaneo(in_programma(u.nome))] = "strappato";
+  EXPECT_EQ(esegui(guasto::nessuno, ""), 0);
+  EXPECT_TRUE(messaggi.empty());
+  verifica_file(n_uscite, true);
+}
+
 }  // namespace
