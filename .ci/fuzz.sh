@@ -7,6 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 secondi="${1:-120}"
+
+# The fuzzer needs clang and its libFuzzer runtime; install them where missing.
+if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y clang libclang-rt-dev || \
+    DEBIAN_FRONTEND=noninteractive apt-get install -y clang
+fi
 cmake --preset fuzz
 cmake --build --preset fuzz --target compila_fuzz
 
