@@ -48,6 +48,8 @@ struct contesto {
   testo_scenario::posizione_testo voce_chiave;
   // Entries above this one hold kilometre boards; stations must stay below it.
   std::int32_t prossimo_cartello = 80;
+  // The last sound line length of the general section, -1 before one is read.
+  std::int64_t lunghezza_letta = -1;
 };
 
 // Sets the error record; the origin is the current keyword item.

@@ -191,4 +191,26 @@ TEST(Limiti, WorstInputsAtTheMaximumLengthStayWithinTimeAndMemory) {
   }
 }
 
+// Each length line once resized and zero-filled the whole grid and geometry:
+// a 60 KB file of them took minutes. The last length still decides the size.
+TEST(Limiti, RepeatedLengthLinesSizeTheGridOnceByTheLastOne) {
+  std::string linea = "[generale]\r\n";
+  for (int i = 0; i < 20000; ++i) linea += i % 2 == 0 ? "lunghezza percorso, 1000000\r\n" : "lunghezza percorso, 0\r\n";
+  linea += "lunghezza percorso, 500000\r\n[curve]\r\ncurvas2, 1000, 400000\r\n[fine]\r\n";
+  piattaforma::file_system_memoria fs;
+  fs.file["p/linea.txt"] = linea;
+  fs.file["p/treno.txt"] = "[generale]\r\nvelocita, 0, 100\r\n[fine]\r\n";
+
+  const auto inizio = std::chrono::steady_clock::now();
+  const compilatore::modello m = compilatore::compila(fs, {"p/linea.txt", "p/treno.txt"}, {"Ostrale_Fiorna", "40817", 1, true});
+  const double secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+
+  ASSERT_EQ(m.codice_errore, 0);
+  EXPECT_EQ(m.tabella[84].fine, 500000);
+  EXPECT_EQ(m.n_celle, (500000 + 7000) / 50);
+  EXPECT_EQ(m.punti.x.size(), std::size_t{500000 + 7000 + 1});
+  EXPECT_EQ(m.celle[m.n_celle - 3].vel_limite, 20);
+  EXPECT_LT(secondi, secondi_massimi);
+}
+
 }  // namespace
