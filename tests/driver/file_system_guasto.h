@@ -17,6 +17,7 @@ class file_system_guasto : public piattaforma::file_system {
     rinomina_fallita,      // moving a finished file over the path fails, nothing moves
     cartella_bloccata,     // the directory refuses every write, whatever the path
     lettura_fallita,       // the path cannot be read
+    eliminazione_fallita,  // the path cannot be deleted
   };
 
   // The reasons the platform gives, as a user would read them.
@@ -25,6 +26,7 @@ class file_system_guasto : public piattaforma::file_system {
   static constexpr std::string_view ragione_rinomina = "impossibile sostituire il file";
   static constexpr std::string_view ragione_cartella = "permesso negato";
   static constexpr std::string_view ragione_lettura = "errore di lettura dal dispositivo";
+  static constexpr std::string_view ragione_eliminazione = "file in uso da un altro processo";
 
   file_system_guasto(piattaforma::file_system& sotto, guasto tipo, std::string percorso)
       : sotto_(sotto), tipo_(tipo), percorso_(std::move(percorso)) {}
@@ -57,7 +59,10 @@ class file_system_guasto : public piattaforma::file_system {
     return sotto_.rinomina(da, a);
   }
 
-  piattaforma::esito elimina(const std::string& percorso) override { return sotto_.elimina(percorso); }
+  piattaforma::esito elimina(const std::string& percorso) override {
+    if (tipo_ == guasto::eliminazione_fallita && percorso == percorso_) return fallisci(percorso, ragione_eliminazione);
+    return sotto_.elimina(percorso);
+  }
 
   // How many times the fault was injected; a case whose fault never fired tests nothing.
   int guasti_iniettati = 0;

@@ -143,6 +143,24 @@ TEST_F(GuastiEsecuzione, UnreadableDescriptionFileStopsBeforeAnyBinary) {
   }
 }
 
+// A description file the compile cannot delete after reading it: the run
+// stops before any binary and says which file would not go.
+TEST_F(GuastiEsecuzione, UndeletableDescriptionFileStopsBeforeAnyBinary) {
+  for (int i : {0, 1}) {
+    const std::string percorso = in_programma(uscite[i].nome);
+    SCOPED_TRACE(percorso);
+    pianta_precedenti();
+    EXPECT_NE(esegui(guasto::eliminazione_fallita, percorso), 0);
+    verifica_messaggio(percorso, file_system_guasto::ragione_eliminazione);
+    // The file that would not go is the new one, whole; the other description is gone.
+    EXPECT_TRUE(memoria.file[percorso] == nuovo(uscite[i].nome));
+    EXPECT_FALSE(memoria.esiste(in_programma(uscite[1 - i].nome)));
+    for (int b = primo_binario; b < n_uscite; ++b) {
+      EXPECT_TRUE(memoria.file[in_programma(uscite[b].nome)] == precedente(uscite[b].nome)) << uscite[b].nome;
+    }
+  }
+}
+
 // A run cut short by a power failure may have left torn temporaries: the next
 // run writes every output whole and leaves none of them behind.
 TEST_F(GuastiEsecuzione, TornTemporariesOfAnEarlierRunAreReplacedAndGone) {
