@@ -119,7 +119,9 @@ seguito leggi_lunghezza(contesto& c, lettore_voci& l) {
   c.m.tabella[84].fine = lunghezza;
   if (lunghezza > lunghezza_massima) return ferma_linea(c, errore::lunghezza_eccessiva);
   if (lunghezza < 0) return ferma_linea(c, errore::lunghezza_negativa);
-  c.m.alloca(lunghezza);
+  // Sized once the section ends: nothing in it uses the grid, and a file
+  // repeating the length line must not reallocate megabytes for every copy.
+  c.lunghezza_letta = lunghezza;
   return seguito::prosegui;
 }
 
@@ -158,8 +160,7 @@ seguito voce_generale(contesto& c, lettore_voci& l, const std::string& chiave) {
   return esito;
 }
 
-// Returns false when the parse ends in the general section.
-bool sezione_generale(contesto& c, lettore_voci& l) {
+bool voci_generali(contesto& c, lettore_voci& l) {
   while (!l.alla_fine()) {
     std::string chiave = leggi_chiave(c, l);
     if (l.ha_raggiunto_fine()) break;
@@ -172,6 +173,14 @@ bool sezione_generale(contesto& c, lettore_voci& l) {
     if (esito == seguito::fine_file || chiude_sezione(chiave)) break;
   }
   return true;
+}
+
+// Returns false when the parse ends in the general section. The grid is sized
+// by the last length read, as if each length line had resized it.
+bool sezione_generale(contesto& c, lettore_voci& l) {
+  const bool prosegue = voci_generali(c, l);
+  if (c.lunghezza_letta >= 0) c.m.alloca(static_cast<std::int32_t>(c.lunghezza_letta));
+  return prosegue;
 }
 
 // Writes the gradient in force from the running cell up to the cell before k, at least one cell.

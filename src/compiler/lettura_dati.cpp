@@ -50,13 +50,13 @@ void registra(contesto& c, std::int32_t codice, std::int32_t posizione) {
 void elimina_descrizione(contesto& c, const std::string& percorso) {
   if (!c.o.elimina_descrizioni) return;
   const auto e = c.fs.elimina(percorso);
-  if (!e.riuscito()) throw guasto(e.messaggio());
+  if (!e.riuscito()) throw guasto_file(e.messaggio());
 }
 
 std::string leggi_descrizione(contesto& c, const std::string& percorso) {
   std::string testo;
   const auto e = c.fs.leggi(percorso, testo);
-  if (!e.riuscito()) throw guasto(e.messaggio());
+  if (!e.riuscito()) throw guasto_file(e.messaggio());
   return testo;
 }
 

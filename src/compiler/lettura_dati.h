@@ -23,6 +23,13 @@ class guasto : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A description file the platform could not read or delete; its message is
+// the platform's own "<file>: <reason>", kept for the report.
+class guasto_file : public guasto {
+ public:
+  using guasto::guasto;
+};
+
 // What a record tells its loop to do next.
 enum class seguito {
   prosegui,        // go on with the next item
@@ -46,6 +53,8 @@ struct contesto {
   std::int32_t prossimo_cartello = 80;
   // The line of the last unknown keyword warned about: its value items are not warned about again.
   origine ultima_sconosciuta;
+  // The last sound line length of the general section, -1 before one is read.
+  std::int64_t lunghezza_letta = -1;
 };
 
 // Sets the error record; the origin is the current keyword item.

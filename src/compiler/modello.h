@@ -138,6 +138,9 @@ struct modello {
   std::int32_t n_stazioni = 0;
   std::int32_t n_cartelli = 0;
   std::int32_t n_segnali = 0;
+  // The platform's report ("<file>: <reason>") when the error came from a file
+  // that could not be read or deleted; empty otherwise.
+  std::string guasto_file;
 
   bool ha_griglia() const { return !celle.empty(); }
 

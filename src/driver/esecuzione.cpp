@@ -42,7 +42,9 @@ void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, std
   };
   const compilatore::modello m = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
   if (m.codice_errore != compilatore::errore::nessuno) {
-    throw errore_fatale(testo_errore(m.codice_errore, m.posizione_errore));
+    std::string testo = testo_errore(m.codice_errore, m.posizione_errore);
+    if (!m.guasto_file.empty()) testo.append("\n").append(m.guasto_file);
+    throw errore_fatale(testo);
   }
   verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m));
 }

@@ -61,6 +61,14 @@ esito file_system_posix::scrivi(const std::string& percorso, std::string_view co
     dati += scritti;
     restanti -= static_cast<std::size_t>(scritti);
   }
+  // The bytes must be on the disk before the caller renames the file over an
+  // older one: otherwise a power cut can leave the new name on an empty file.
+  while (::fsync(fd) != 0) {
+    if (errno == EINTR) continue;
+    const int codice = errno;
+    ::close(fd);
+    return errore_di_sistema(percorso, codice);
+  }
   // A delayed write error (a full disk on NFS, say) shows only at close.
   if (::close(fd) != 0) {
     return errore_di_sistema(percorso, errno);

@@ -1,0 +1,40 @@
+// Feeds arbitrary bytes to the whole compile, as a line file and a service file
+// held in memory, and writes the result out when it compiled.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "compiler/compilatore.h"
+#include "compiler/scrivi_binari.h"
+#include "platform/file_system_memoria.h"
+
+namespace {
+
+// Splits the input into the two files; without it everything is the line file.
+constexpr std::string_view separatore_file = "%%%%";
+
+const compilatore::sorgenti sorgenti{"p/Ostrale_Fiorna_linea.txt", "p/Ostrale_Fiorna_40817-.txt"};
+const compilatore::file_binari binari{"p/Ostrale_Fiorna_linea.dat", "p/Ostrale_Fiorna_40817.sim",
+                                      "p/Ostrale_Fiorna_40817.dat"};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
+  const std::string_view ingresso(reinterpret_cast<const char*>(dati), dimensione);
+  const std::size_t taglio = ingresso.find(separatore_file);
+  const std::string_view linea = ingresso.substr(0, taglio);
+  const std::string_view treno =
+      taglio == std::string_view::npos ? std::string_view() : ingresso.substr(taglio + separatore_file.size());
+
+  piattaforma::file_system_memoria fs;
+  fs.file[sorgenti.linea] = std::string(linea);
+  fs.file[sorgenti.treno] = std::string(treno);
+  const compilatore::opzioni opzioni{"Ostrale_Fiorna", "40817", 1, true};
+  const compilatore::modello m = compilatore::compila(fs, sorgenti, opzioni);
+  if (m.codice_errore != 0) return 0;
+  // The serialisers walk every cell, point and entry the compile left.
+  const piattaforma::esito scritto = compilatore::scrivi_compilato(fs, binari, m);
+  if (!scritto.riuscito()) __builtin_trap();  // memory cannot fail: a failure here is a fault
+  return 0;
+}

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cartella_temporanea.h"
+#include "driver/esecuzione.h"
+#include "file_system_guasto.h"
+#include "platform/file_system_memoria.h"
+#include "sistema_prova.h"
+
+namespace {
+
+using guasto = file_system_guasto::guasto;
+
+// Every output file of a run, in the order the run produces it.
+struct uscita {
+  const char* nome;
+  bool descrizione;  // an intermediate: the compile reads it and deletes it
+};
+const uscita uscite[] = {
+    {"Ostrale_Fiorna_linea.txt", true},
+    {"Ostrale_Fiorna_40817-.txt", true},
+    {"Ostrale_Fiorna_40817_note.txt", false},
+    {"Ostrale_Fiorna_40817_rallentamenti.txt", false},
+    {"Ostrale_Fiorna_40817_scheda_treno.txt", false},
+    {"Ostrale_Fiorna_linea.dat", false},
+    {"Ostrale_Fiorna_40817.sim", false},
+    {"Ostrale_Fiorna_40817.dat", false},
+};
+constexpr int n_uscite = static_cast<int>(std::size(uscite));
+constexpr int primo_binario = 5;  // the compile runs between the texts and the binaries
+
+std::string in_programma(const std::string& nome) { return "/programma/" + nome; }
+std::string nuovo(const std::string& nome) { return leggi_file(std::string(CARTELLA_DATI_TEST) + "/" + nome); }
+// An older version that differs from the new one in length and in every byte that matters.
+std::string precedente(const std::string& nome) { return "versione precedente di " + nome + "\r\n" + std::string(333, '\x01'); }
+
+struct caso_guasto {
+  const char* nome;
+  guasto tipo;
+  std::string_view ragione;
+};
+const caso_guasto guasti_scrittura[] = {
+    {"write torn halfway", guasto::scrittura_a_meta, file_system_guasto::ragione_scrittura},
+    {"close fails after every byte", guasto::chiusura_fallita, file_system_guasto::ragione_chiusura},
+    {"rename fails", guasto::rinomina_fallita, file_system_guasto::ragione_rinomina},
+};
+
+class GuastiEsecuzione : public ::testing::Test {
+ protected:
+  void SetUp() override { pianta_precedenti(); }
+
+  // Older versions of every output file, and nothing else, as a past run left them.
+  void pianta_precedenti() {
+    memoria.file.clear();
+    for (const auto& u : uscite) memoria.file[in_programma(u.nome)] = precedente(u.nome);
+  }
+
+  // Runs the whole program over the faulty platform; returns the exit status.
+  int esegui(guasto tipo, const std::string& percorso) {
+    file_system_guasto fs(memoria, tipo, percorso);
+    sistema_prova sistema(fs);
+    const int stato = guida::esegui(sistema);
+    iniettati = fs.guasti_iniettati;
+    messaggi = sistema.messaggi;
+    eventi = sistema.eventi;
+    return stato;
+  }
+
+  // Files before `intatti_da` were replaced whole (the intermediates consumed
+  // once the compile ran); that one and all after it are the older versions.
+  void verifica_file(int intatti_da, bool compilato) {
+    for (int i = 0; i < n_uscite; ++i) {
+      const std::string percorso = in_programma(uscite[i].nome);
+      SCOPED_TRACE(percorso);
+      if (i >= intatti_da) {
+        ASSERT_TRUE(memoria.esiste(percorso));
+        EXPECT_TRUE(memoria.file[percorso] == precedente(uscite[i].nome)) << "older file changed";
+      } else if (uscite[i].descrizione && compilato) {
+        EXPECT_FALSE(memoria.esiste(percorso)) << "intermediate left after the compile";
+      } else {
+        ASSERT_TRUE(memoria.esiste(percorso));
+        EXPECT_TRUE(memoria.file[percorso] == nuovo(uscite[i].nome)) << "new file not whole";
+      }
+    }
+    // Nothing but the outputs: no temporary, no stray file.
+    for (const auto& u : uscite) {
+      EXPECT_FALSE(memoria.esiste(piattaforma::percorso_temporaneo(in_programma(u.nome)))) << "temporary left";
+    }
+    for (const auto& [percorso, contenuto] : memoria.file) {
+      bool noto = false;
+      for (const auto& u : uscite) noto = noto || percorso == in_programma(u.nome);
+      EXPECT_TRUE(noto) << "unexpected file: " << percorso;
+    }
+  }
+
+  void verifica_messaggio(const std::string& percorso, std::string_view ragione) {
+    EXPECT_GT(iniettati, 0) << "the fault never fired";
+    EXPECT_EQ(eventi, (std::vector<std::string>{"mostra Attendere", "chiudi", "messaggio genera_scenario"}));
+    ASSERT_EQ(messaggi.size(), 1u);
+    EXPECT_NE(messaggi[0].find(percorso), std::string::npos) << messaggi[0];
+    EXPECT_NE(messaggi[0].find(ragione), std::string::npos) << messaggi[0];
+  }
+
+  piattaforma::file_system_memoria memoria;
+  int iniettati = 0;
+  std::vector<std::string> messaggi;
+  std::vector<std::string> eventi;
+};
+
+TEST_F(GuastiEsecuzione, EveryWriteFaultOnEveryOutputKeepsTheOlderFile) {
+  for (int i = 0; i < n_uscite; ++i) {
+    for (const auto& g : guasti_scrittura) {
+      const std::string percorso = in_programma(uscite[i].nome);
+      SCOPED_TRACE(std::string(g.nome) + " on " + percorso);
+      pianta_precedenti();
+      EXPECT_NE(esegui(g.tipo, percorso), 0);
+      verifica_messaggio(percorso, g.ragione);
+      verifica_file(i, i >= primo_binario);
+    }
+  }
+}
+
+TEST_F(GuastiEsecuzione, UnwritableDirectoryKeepsEveryOlderFile) {
+  const std::string primo = in_programma(uscite[0].nome);
+  EXPECT_NE(esegui(guasto::cartella_bloccata, primo), 0);
+  verifica_messaggio(primo, file_system_guasto::ragione_cartella);
+  verifica_file(0, false);
+}
+
+TEST_F(GuastiEsecuzione, UnreadableDescriptionFileStopsBeforeAnyBinary) {
+  for (int i : {0, 1}) {
+    const std::string percorso = in_programma(uscite[i].nome);
+    SCOPED_TRACE(percorso);
+    pianta_precedenti();
+    EXPECT_NE(esegui(guasto::lettura_fallita, percorso), 0);
+    verifica_messaggio(percorso, file_system_guasto::ragione_lettura);
+    ASSERT_EQ(messaggi.size(), 1u);
+    EXPECT_NE(messaggi[0].find("Errore n. 25"), std::string::npos) << messaggi[0];
+    verifica_file(primo_binario, true);
+  }
+}
+
+// A description file the compile cannot delete after reading it: the run
+// stops before any binary and says which file would not go.
+TEST_F(GuastiEsecuzione, UndeletableDescriptionFileStopsBeforeAnyBinary) {
+  for (int i : {0, 1}) {
+    const std::string percorso = in_programma(uscite[i].nome);
+    SCOPED_TRACE(percorso);
+    pianta_precedenti();
+    EXPECT_NE(esegui(guasto::eliminazione_fallita, percorso), 0);
+    verifica_messaggio(percorso, file_system_guasto::ragione_eliminazione);
+    // The file that would not go is the new one, whole; the other description is gone.
+    EXPECT_TRUE(memoria.file[percorso] == nuovo(uscite[i].nome));
+    EXPECT_FALSE(memoria.esiste(in_programma(uscite[1 - i].nome)));
+    for (int b = primo_binario; b < n_uscite; ++b) {
+      EXPECT_TRUE(memoria.file[in_programma(uscite[b].nome)] == precedente(uscite[b].nome)) << uscite[b].nome;
+    }
+  }
+}
+
+// A run cut short by a power failure may have left torn temporaries: the next
+// run writes every output whole and leaves none of them behind.
+TEST_F(GuastiEsecuzione, TornTemporariesOfAnEarlierRunAreReplacedAndGone) {
+  for (const auto& u : uscite) memoria.file[piattaforma::percorso_temporaneo(in_programma(u.nome))] = "strappato";
+  EXPECT_EQ(esegui(guasto::nessuno, ""), 0);
+  EXPECT_TRUE(messaggi.empty());
+  verifica_file(n_uscite, true);
+}
+
+}  // namespace
