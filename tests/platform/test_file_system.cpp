@@ -2,6 +2,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "cartella_temporanea.h"
 #include "platform/file_system.h"
@@ -92,6 +95,75 @@ TEST(FileSystemPosix, ReadOfMissingFileSaysWhichAndWhy) {
   ASSERT_FALSE(esito.riuscito());
   EXPECT_NE(esito.messaggio().find("manca.txt"), std::string::npos);
   EXPECT_NE(esito.messaggio().find("No such file"), std::string::npos);
+}
+
+// Hands out the given pieces, then the empty one that ends the content.
+class pezzi_fissi : public piattaforma::pezzi_contenuto {
+ public:
+  explicit pezzi_fissi(std::vector<std::string> pezzi) : pezzi_(std::move(pezzi)) {}
+  std::string_view prossimo() override { return dato_ < pezzi_.size() ? std::string_view(pezzi_[dato_++]) : ""; }
+
+ private:
+  std::vector<std::string> pezzi_;
+  std::size_t dato_ = 0;
+};
+
+struct caso_pezzi {
+  const char* nome;
+  std::vector<std::string> pezzi;
+};
+
+const std::vector<caso_pezzi>& casi_pezzi() {
+  static const std::vector<caso_pezzi> casi = {
+      {"nessun pezzo", {}},
+      {"uno", {"nuovo"}},
+      {"con zeri e grandi", {std::string("ab\0cd", 5), std::string(300000, 'x'), "fine"}},
+  };
+  return casi;
+}
+
+std::string unisci(const std::vector<std::string>& pezzi) {
+  std::string tutto;
+  for (const auto& p : pezzi) tutto += p;
+  return tutto;
+}
+
+TEST(SostituisciFileAPezzi, WritesThePiecesInOrderOnBothFileSystems) {
+  for (const caso_pezzi& caso : casi_pezzi()) {
+    SCOPED_TRACE(caso.nome);
+    piattaforma::file_system_memoria memoria;
+    memoria.file["a.dat"] = std::string(400000, 'v');
+    pezzi_fissi in_memoria(caso.pezzi);
+    ASSERT_TRUE(sostituisci_file(memoria, "a.dat", in_memoria).riuscito());
+    EXPECT_EQ(memoria.file.size(), 1u);
+    EXPECT_TRUE(memoria.file["a.dat"] == unisci(caso.pezzi));
+
+    cartella_temporanea cartella;
+    piattaforma::file_system_posix posix;
+    const std::string percorso = cartella / "Ostrale_Fiorna_linea.dat";
+    scrivi_file(percorso, std::string(400000, 'v'));
+    pezzi_fissi su_disco(caso.pezzi);
+    ASSERT_TRUE(sostituisci_file(posix, percorso, su_disco).riuscito());
+    EXPECT_TRUE(leggi_file(percorso) == unisci(caso.pezzi));
+    EXPECT_FALSE(std::filesystem::exists(piattaforma::percorso_temporaneo(percorso)));
+  }
+}
+
+// A file system that knows nothing of pieces gets them joined through its own
+// scrivi, so its faults still apply.
+TEST(SostituisciFileAPezzi, FailureKeepsOlderFile) {
+  for (const std::string guasto : {"scrivi", "rinomina"}) {
+    SCOPED_TRACE(guasto);
+    file_system_guasto fs;
+    fs.guasto = guasto;
+    fs.file["a.dat"] = "vecchio";
+    pezzi_fissi pezzi({"nuovo ", "contenuto"});
+    const auto esito = sostituisci_file(fs, "a.dat", pezzi);
+    EXPECT_FALSE(esito.riuscito());
+    EXPECT_EQ(esito.percorso(), "a.dat");
+    EXPECT_EQ(fs.file.size(), 1u);
+    EXPECT_EQ(fs.file["a.dat"], "vecchio");
+  }
 }
 
 }  // namespace
