@@ -6,14 +6,14 @@
 
 #include "compiler/compilatore.h"
 #include "compiler/scrivi_binari.h"
-#include "platform/file_system_posix.h"
+#include "platform/piattaforma.h"
 
 int main(int argc, char** argv) {
   if (argc != 4) {
     std::cerr << "uso: compila_prova FILE_LINEA FILE_SERVIZIO CARTELLA\n";
     return 2;
   }
-  piattaforma::file_system_posix fs;
+  piattaforma::file_system& fs = piattaforma::sistema_reale().file();
   const compilatore::opzioni o{"Prova", "1", 1, false};
   const compilatore::modello m = compilatore::compila(fs, {argv[1], argv[2]}, o);
   if (m.codice_errore != 0) {

@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
@@ -17,7 +20,45 @@ struct stato_corpo {
   std::int64_t indice_pendenza = 0;
   std::int32_t pendenza_precedente = 0;
   std::int64_t q = 2;  // next geometry point to compute
+  // Where each running list has got to, for the warnings.
+  std::optional<std::int32_t> ultima_pendenza;
+  std::optional<std::int32_t> fine_curve;
 };
+
+// The keywords a near miss is compared with: the writer's own.
+constexpr std::string_view parole_generale[] = {
+    "lunghezza percorso",  "progressiva chilometrica uno", "progressiva chilometrica due",
+    "progressiva chilometrica tre", "sfondo uno", "sfondo due", "sfondo tre", "ripetizione segnali 4 codici",
+    "ripetizione segnali 9 codici"};
+constexpr std::string_view parole_corpo[] = {
+    "pendenza", "curvas1", "curvas2", "curvas3", "curvas4", "curvas5", "curvas6", "curvad1", "curvad2", "curvad3",
+    "curvad4", "curvad5", "curvad6", "montagna", "indicatori_vmax", "cartello_indicatore"};
+
+// The record tests, shared by the reading and by the check for unknown keywords.
+bool e_lunghezza(const std::string& k) { return contiene(k, "percorso") && contiene(k, "lunghezza"); }
+bool e_esatta(const std::string& k, const char* a, const char* b) {
+  return contiene_esatto(k, a) && contiene_esatto(k, b);
+}
+bool e_progressiva(const std::string& k, const char* quale) { return e_esatta(k, "progressiva", quale); }
+bool e_sfondo(const std::string& k, const char* quale) { return e_esatta(k, "sfondo", quale); }
+bool e_ripetizione(const std::string& k) { return e_esatta(k, "segnali", "ripetizione"); }
+bool e_pendenza(const std::string& k) { return contiene(k, "pendenza"); }
+bool e_curva(const std::string& k) { return contiene(k, "curva"); }
+bool e_montagna(const std::string& k) { return contiene(k, "montagna"); }
+bool e_indicatore(const std::string& k) { return contiene(k, "indicatori_v"); }
+bool e_cartello(const std::string& k) { return contiene(k, "cartello") && contiene(k, "indicat"); }
+
+bool nota_generale(const std::string& k) {
+  for (const char* quale : {"uno", "due", "tre"}) {
+    if (e_progressiva(k, quale) || e_sfondo(k, quale)) return true;
+  }
+  return e_lunghezza(k) || e_ripetizione(k);
+}
+
+// A curve keyword is known whether or not this compile builds the geometry.
+bool nota_corpo(const std::string& k) {
+  return e_pendenza(k) || e_curva(k) || e_montagna(k) || e_indicatore(k) || e_cartello(k);
+}
 
 // Every error of the line half but 15 ends the parse and takes the line file with it.
 seguito ferma_linea(contesto& c, std::int32_t codice) {
@@ -104,16 +145,16 @@ seguito leggi_ripetizione(contesto& c, lettore_voci& l, const std::string& chiav
 
 seguito voce_generale(contesto& c, lettore_voci& l, const std::string& chiave) {
   auto& t = c.m.tabella;
-  const auto ha = [&](const char* a, const char* b) { return contiene_esatto(chiave, a) && contiene_esatto(chiave, b); };
   seguito esito = seguito::prosegui;
-  if (contiene(chiave, "percorso") && contiene(chiave, "lunghezza")) esito = leggi_lunghezza(c, l);
-  if (esito == seguito::prosegui && ha("progressiva", "tre")) esito = leggi_progressiva(l, t[81]);
-  if (esito == seguito::prosegui && ha("progressiva", "due")) esito = leggi_progressiva(l, t[82]);
-  if (esito == seguito::prosegui && ha("progressiva", "uno")) esito = leggi_progressiva(l, t[83]);
-  if (esito == seguito::prosegui && ha("sfondo", "uno")) esito = leggi_in(l, t[85].inizio);
-  if (esito == seguito::prosegui && ha("sfondo", "due")) esito = leggi_in(l, t[85].progressiva);
-  if (esito == seguito::prosegui && ha("sfondo", "tre")) esito = leggi_in(l, t[85].fine);
-  if (esito == seguito::prosegui && ha("segnali", "ripetizione")) esito = leggi_ripetizione(c, l, chiave);
+  const auto prosegui = [&] { return esito == seguito::prosegui; };
+  if (e_lunghezza(chiave)) esito = leggi_lunghezza(c, l);
+  if (prosegui() && e_progressiva(chiave, "tre")) esito = leggi_progressiva(l, t[81]);
+  if (prosegui() && e_progressiva(chiave, "due")) esito = leggi_progressiva(l, t[82]);
+  if (prosegui() && e_progressiva(chiave, "uno")) esito = leggi_progressiva(l, t[83]);
+  if (prosegui() && e_sfondo(chiave, "uno")) esito = leggi_in(l, t[85].inizio);
+  if (prosegui() && e_sfondo(chiave, "due")) esito = leggi_in(l, t[85].progressiva);
+  if (prosegui() && e_sfondo(chiave, "tre")) esito = leggi_in(l, t[85].fine);
+  if (prosegui() && e_ripetizione(chiave)) esito = leggi_ripetizione(c, l, chiave);
   return esito;
 }
 
@@ -124,8 +165,10 @@ bool sezione_generale(contesto& c, lettore_voci& l) {
     if (l.ha_raggiunto_fine()) break;
     // No end test here: a file that ends inside a run of comments fails the read.
     for (int volta = 0; volta < 10 && contiene(chiave, "-"); ++volta) chiave = leggi_chiave(c, l);
+    if (!nota_generale(chiave) && !chiude_sezione(chiave)) avverti_se_sconosciuta(c, chiave, parole_generale);
     const seguito esito = voce_generale(c, l, chiave);
     if (esito == seguito::fermati) return false;
+    if (esito == seguito::fine_file) avverti_record_perso(c, chiave);
     if (esito == seguito::fine_file || chiude_sezione(chiave)) break;
   }
   return true;
@@ -139,13 +182,14 @@ void riempi_pendenza(modello& m, stato_corpo& s, std::int64_t k) {
   } while (s.indice_pendenza < k);
 }
 
-seguito pendenza(contesto& c, lettore_voci& l, stato_corpo& s) {
+seguito pendenza(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& chiave) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t g = l.leggi_numero();
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma_linea(c, errore::posizione_negativa, p);
+  avverti_se_indietro(c, chiave, p, s.ultima_pendenza);
   if (k > 0) riempi_pendenza(c.m, s, k);
   s.pendenza_precedente = g;
   return seguito::prosegui;
@@ -175,6 +219,9 @@ seguito curva(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& c
   if (std::int64_t{p} + n > std::int64_t{c.m.lunghezza_estesa} - 2) {
     return ferma_linea(c, errore::curva_oltre_tracciato, p);
   }
+  // A curve that starts inside the one before it is laid after it instead.
+  avverti_se_indietro(c, chiave, p, s.fine_curve);
+  s.fine_curve = std::max(*s.fine_curve, p + n);
   const std::int32_t esito_curva = estendi_curva(c.m, s.q, p, n, k);
   if (esito_curva != 0) return ferma_linea(c, esito_curva);
   return seguito::prosegui;
@@ -216,20 +263,21 @@ seguito cartello(contesto& c, lettore_voci& l) {
   cl.dato1 = bassi_16(c.prossimo_cartello);
   c.m.tabella[static_cast<std::size_t>(c.prossimo_cartello)].nome = testo;
   --c.prossimo_cartello;
+  ++c.m.n_cartelli;
   return seguito::prosegui;
 }
 
 seguito voce_corpo(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& chiave) {
   seguito esito = seguito::prosegui;
-  if (contiene(chiave, "pendenza")) esito = pendenza(c, l, s);
+  if (e_pendenza(chiave)) esito = pendenza(c, l, s, chiave);
   if (esito != seguito::prosegui) return esito;
-  if (c.m.calcola_tracciato != 0 && contiene(chiave, "curva")) esito = curva(c, l, s, chiave);
+  if (c.m.calcola_tracciato != 0 && e_curva(chiave)) esito = curva(c, l, s, chiave);
   if (esito != seguito::prosegui) return esito;
-  if (contiene(chiave, "montagna")) esito = montagna(c, l);
+  if (e_montagna(chiave)) esito = montagna(c, l);
   if (esito != seguito::prosegui) return esito;
-  if (contiene(chiave, "indicatori_v")) esito = indicatore(c, l);
+  if (e_indicatore(chiave)) esito = indicatore(c, l);
   if (esito != seguito::prosegui) return esito;
-  if (contiene(chiave, "cartello") && contiene(chiave, "indicat")) esito = cartello(c, l);
+  if (e_cartello(chiave)) esito = cartello(c, l);
   return esito;
 }
 
@@ -248,7 +296,12 @@ bool chiave_corpo(contesto& c, lettore_voci& l, std::string& chiave) {
 bool corpo(contesto& c, lettore_voci& l, stato_corpo& s) {
   std::string chiave;
   while (chiave_corpo(c, l, chiave)) {
+    if (!nota_corpo(chiave)) avverti_se_sconosciuta(c, chiave, parole_corpo);
+    // Without the geometry a curve's values are read as keywords in turn, by design.
+    if (c.m.calcola_tracciato == 0 && e_curva(chiave)) tace_riga(c);
     const seguito esito = voce_corpo(c, l, s, chiave);
+    annota_riservati(c);
+    if (esito == seguito::fine_file) avverti_record_perso(c, chiave);
     if (esito == seguito::fermati) return false;
     if (esito == seguito::fuori_griglia || esito == seguito::fine_file) break;
   }

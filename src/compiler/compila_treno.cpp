@@ -1,5 +1,7 @@
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
@@ -18,7 +20,32 @@ struct stato_treno {
   std::int64_t indice_aderenza = 0;
   std::int32_t aderenza_precedente = 0;
   std::int32_t n = 1;  // table entry of the next station
+  // Where each running list has got to, for the warnings.
+  std::optional<std::int32_t> ultima_velocita;
+  std::optional<std::int32_t> ultima_aderenza;
 };
+
+// The keywords a near miss is compared with: the writer's own.
+constexpr std::string_view parole_treno[] = {
+    "percentuale massa frenata", "numero vetture", "velocita", "aderenza", "orologio", "sabbia",
+    "segnale", "rallentamento", "abbattimento", "stazione"};
+
+// The record tests, shared by the reading and by the check for unknown keywords.
+bool e_massa_frenata(const std::string& k) { return contiene(k, "frenata") && contiene(k, "massa"); }
+bool e_vetture(const std::string& k) { return contiene(k, "vetture"); }
+bool e_velocita(const std::string& k) { return contiene(k, "velocit"); }
+bool e_aderenza(const std::string& k) { return contiene(k, "aderenza"); }
+bool e_orologio(const std::string& k) { return contiene(k, "orologio"); }
+bool e_sabbia(const std::string& k) { return contiene(k, "sabbia"); }
+bool e_segnale(const std::string& k) { return contiene(k, "segnale"); }
+bool e_rallentamento(const std::string& k) { return contiene(k, "rallentamento"); }
+bool e_abbattimento(const std::string& k) { return contiene(k, "abbattimento"); }
+bool e_stazione(const std::string& k) { return contiene(k, "stazione"); }
+
+bool nota_treno(const std::string& k) {
+  return e_massa_frenata(k) || e_vetture(k) || e_velocita(k) || e_aderenza(k) || e_orologio(k) || e_sabbia(k) ||
+         e_segnale(k) || e_rallentamento(k) || e_abbattimento(k) || e_stazione(k);
+}
 
 // Every error of the service half but 15 ends the parse and takes the service file with it.
 seguito ferma_treno(contesto& c, std::int32_t codice, std::int32_t posizione) {
@@ -55,25 +82,27 @@ void riempi_aderenza(modello& m, stato_treno& s, std::int64_t fino_a) {
   } while (s.indice_aderenza < fino_a);
 }
 
-seguito velocita(contesto& c, lettore_voci& l, stato_treno& s) {
+seguito velocita(contesto& c, lettore_voci& l, stato_treno& s, const std::string& chiave) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t v = l.leggi_numero();
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
+  avverti_se_indietro(c, chiave, p, s.ultima_velocita);
   if (k > 0) riempi_velocita(c.m, s, k);
   s.velocita_precedente = v;
   return seguito::prosegui;
 }
 
-seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s) {
+seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s, const std::string& chiave) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t a = l.leggi_numero();
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
+  avverti_se_indietro(c, chiave, p, s.ultima_aderenza);
   if (k > 0) riempi_aderenza(c.m, s, k);
   s.aderenza_precedente = a;
   return seguito::prosegui;
@@ -86,6 +115,7 @@ seguito segnale(contesto& c, lettore_voci& l) {
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_segnale(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
   if (codice != 0) return ferma_treno(c, codice, v[0]);
+  ++c.m.n_segnali;
   return seguito::prosegui;
 }
 
@@ -96,6 +126,10 @@ seguito rallentamento(contesto& c, lettore_voci& l) {
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_rallentamento(c.m, v[0], v[1], v[2], v[3], v[4], v[5]);
   if (codice != 0) return ferma_treno(c, codice, v[0]);
+  // Placed, so both cells lie inside the grid.
+  c.m.rallentamenti.push_back({static_cast<std::int32_t>(cella_inizio_rallentamento(v[0])),
+                               static_cast<std::int32_t>(cella_avviso_rallentamento(v[0])),
+                               {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna}});
   return seguito::prosegui;
 }
 
@@ -141,18 +175,16 @@ seguito voce_treno(contesto& c, lettore_voci& l, stato_treno& s, const std::stri
   auto& t = c.m.tabella;
   seguito esito = seguito::prosegui;
   const auto prosegui = [&] { return esito == seguito::prosegui; };
-  if (contiene(chiave, "frenata") && contiene(chiave, "massa")) {
-    esito = leggi_campo(l, t[84].inizio, &lettore_voci::leggi_numero);
-  }
-  if (prosegui() && contiene(chiave, "vetture")) esito = leggi_campo(l, t[84].progressiva, &lettore_voci::leggi_numero);
-  if (prosegui() && contiene(chiave, "velocit")) esito = velocita(c, l, s);
-  if (prosegui() && contiene(chiave, "aderenza")) esito = aderenza(c, l, s);
-  if (prosegui() && contiene(chiave, "orologio")) esito = leggi_orologio(l, t[86]);
-  if (prosegui() && contiene(chiave, "sabbia")) esito = leggi_campo(l, t[86].gruppo_a1, &lettore_voci::leggi_corto);
-  if (prosegui() && contiene(chiave, "segnale")) esito = segnale(c, l);
-  if (prosegui() && contiene(chiave, "rallentamento")) esito = rallentamento(c, l);
-  if (prosegui() && contiene(chiave, "abbattimento")) esito = abbattimento(c, l);
-  if (prosegui() && contiene(chiave, "stazione")) esito = memorizza_stazione(c, l, s.n);
+  if (e_massa_frenata(chiave)) esito = leggi_campo(l, t[84].inizio, &lettore_voci::leggi_numero);
+  if (prosegui() && e_vetture(chiave)) esito = leggi_campo(l, t[84].progressiva, &lettore_voci::leggi_numero);
+  if (prosegui() && e_velocita(chiave)) esito = velocita(c, l, s, chiave);
+  if (prosegui() && e_aderenza(chiave)) esito = aderenza(c, l, s, chiave);
+  if (prosegui() && e_orologio(chiave)) esito = leggi_orologio(l, t[86]);
+  if (prosegui() && e_sabbia(chiave)) esito = leggi_campo(l, t[86].gruppo_a1, &lettore_voci::leggi_corto);
+  if (prosegui() && e_segnale(chiave)) esito = segnale(c, l);
+  if (prosegui() && e_rallentamento(chiave)) esito = rallentamento(c, l);
+  if (prosegui() && e_abbattimento(chiave)) esito = abbattimento(c, l);
+  if (prosegui() && e_stazione(chiave)) esito = memorizza_stazione(c, l, s.n);
   return esito;
 }
 
@@ -170,7 +202,10 @@ bool chiave_treno(contesto& c, lettore_voci& l, std::string& chiave) {
 bool voci(contesto& c, lettore_voci& l, stato_treno& s) {
   std::string chiave;
   while (chiave_treno(c, l, chiave)) {
+    if (!nota_treno(chiave)) avverti_se_sconosciuta(c, chiave, parole_treno);
     const seguito esito = voce_treno(c, l, s, chiave);
+    annota_riservati(c);
+    if (esito == seguito::fine_file) avverti_record_perso(c, chiave);
     if (esito == seguito::fermati) return false;
     if (esito == seguito::fuori_griglia || esito == seguito::fine_file) break;
   }

@@ -17,7 +17,10 @@ modello compila(piattaforma::file_system& fs, const sorgenti& file, const opzion
   if (!m.ha_griglia()) return m;
   post_elabora(m);
   const std::int32_t timbro = timbra_codici(m);
-  if (timbro != 0) m.codice_errore = timbro;
+  if (timbro != 0) {
+    m.codice_errore = timbro;
+    m.origine_errore = m.origine_riservati;
+  }
   return m;
 }
 

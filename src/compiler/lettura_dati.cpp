@@ -3,10 +3,30 @@
 #include <cstdint>
 #include <limits>
 
+#include "compiler/avvisi.h"
+
 #include "compiler/arrotonda.h"
 
 namespace compilatore::lettura {
 namespace {
+
+origine qui(const contesto& c) { return {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna}; }
+
+// A warning at the current keyword item; the caller has checked that warnings are wanted.
+avviso& aggiungi(contesto& c, avviso::genere tipo, const std::string& chiave) {
+  avviso& a = c.o.avvisi->emplace_back();
+  a.tipo = tipo;
+  a.dove = qui(c);
+  a.voce = chiave;
+  return a;
+}
+
+bool senza_dati(const std::string& chiave) {
+  const auto primo = chiave.find_first_not_of(" \t");
+  if (primo == std::string::npos) return true;
+  const bool intestazione = chiave[primo] == '[' && chiave.find(']') != std::string::npos;
+  return intestazione || chiave.find('-') != std::string::npos;
+}
 
 // Rounds and range-checks in double, before any conversion that could overflow.
 double arrotonda_entro(double valore, double minimo, double massimo) {
@@ -44,6 +64,41 @@ std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l) {
   std::string chiave = l.leggi_testo();
   c.voce_chiave = l.inizio_voce();
   return chiave;
+}
+
+void avverti_se_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> parole) {
+  if (c.o.avvisi == nullptr || senza_dati(chiave)) return;
+  const origine dove = qui(c);
+  const bool stessa_riga = c.ultima_sconosciuta.in_file == dove.in_file && c.ultima_sconosciuta.riga == dove.riga;
+  c.ultima_sconosciuta = dove;
+  if (stessa_riga) return;
+  aggiungi(c, avviso::genere::voce_sconosciuta, chiave).suggerimento = parola_vicina(chiave, parole);
+}
+
+void tace_riga(contesto& c) { c.ultima_sconosciuta = qui(c); }
+
+void avverti_record_perso(contesto& c, const std::string& chiave) {
+  if (c.o.avvisi == nullptr) return;
+  aggiungi(c, avviso::genere::record_perso, chiave);
+}
+
+void avverti_se_indietro(contesto& c, const std::string& chiave, std::int32_t p,
+                         std::optional<std::int32_t>& precedente) {
+  if (precedente && p < *precedente) {
+    if (c.o.avvisi != nullptr) {
+      avviso& a = aggiungi(c, avviso::genere::posizione_indietro, chiave);
+      a.posizione = p;
+      a.precedente = *precedente;
+    }
+    return;
+  }
+  precedente = p;
+}
+
+void annota_riservati(contesto& c) {
+  if (c.m.origine_riservati.nota() || c.m.celle.size() < 2) return;
+  const cella& prima = c.m.celle[1];
+  if (prima.dato1 != 0 || prima.dato2 != 0) c.m.origine_riservati = qui(c);
 }
 
 bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine) {

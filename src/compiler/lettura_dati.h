@@ -3,8 +3,11 @@
 // Pieces shared by the two halves of the parser; not part of its interface.
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "compiler/modello.h"
 #include "compiler/opzioni.h"
@@ -41,6 +44,8 @@ struct contesto {
   testo_scenario::posizione_testo voce_chiave;
   // Entries above this one hold kilometre boards; stations must stay below it.
   std::int32_t prossimo_cartello = 80;
+  // The line of the last unknown keyword warned about: its value items are not warned about again.
+  origine ultima_sconosciuta;
 };
 
 // Sets the error record; the origin is the current keyword item.
@@ -53,6 +58,20 @@ std::string leggi_descrizione(contesto& c, const std::string& percorso);
 
 // Reads the next keyword item and remembers where it began.
 std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l);
+
+// Warnings, collected only when the caller gave somewhere to put them. Each
+// names the current keyword item.
+// A keyword item that matched no record; headers, comments and empty items are meant to match nothing.
+void avverti_se_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> parole);
+// The current line is left unread on purpose: its value items are not warned about.
+void tace_riga(contesto& c);
+// A record cut off by the end of the file.
+void avverti_record_perso(contesto& c, const std::string& chiave);
+// A position behind `precedente`, the point its list had reached; `precedente` becomes `p` otherwise.
+void avverti_se_indietro(contesto& c, const std::string& chiave, std::int32_t p,
+                         std::optional<std::int32_t>& precedente);
+// Notes the current record when it is the first to fill cell 1's reserved places.
+void annota_riservati(contesto& c);
 
 // The position check of every record: true when (p + margine) / 50 lies beyond the grid.
 bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine);

@@ -24,13 +24,20 @@ bool quattro_libere(modello& m, std::int64_t h) {
 
 }  // namespace
 
+std::int64_t cella_inizio_rallentamento(std::int32_t x) { return indice_cella(x / 50.0 + 1); }
+
+std::int64_t cella_avviso_rallentamento(std::int32_t x) {
+  if (x <= senza_avviso_fino_a) return -1;
+  return indice_cella((static_cast<double>(x) - distanza_avviso) / 50 + 1);
+}
+
 std::int32_t memo_rallentamento(modello& m, std::int32_t x, std::int32_t v, std::int32_t l, std::int32_t f_tt,
                                 std::int32_t f_ta, std::int32_t d_v) {
   const bool avviso = x > senza_avviso_fino_a;
   if (!avviso) f_ta = 0;
   const double da_avviso = static_cast<double>(x) - distanza_avviso;
-  const std::int64_t a = indice_cella(da_avviso / 50 + 1);
-  const std::int64_t s = indice_cella(x / 50.0 + 1);
+  const std::int64_t a = cella_avviso_rallentamento(x);
+  const std::int64_t s = cella_inizio_rallentamento(x);
   const std::int64_t e = indice_cella((static_cast<double>(x) + l) / 50 + 1);
   const std::int64_t h = indice_cella(da_avviso / 50);
 

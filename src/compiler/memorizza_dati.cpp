@@ -12,6 +12,7 @@ namespace {
 void fallimento_generico(lettura::contesto& c, const std::exception& causa) {
   c.m.codice_errore = errore::generico;
   c.m.origine_errore = {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna};
+  c.m.causa_errore = causa.what();
   // A bad item is pinned more precisely by the reader than by its record.
   if (const auto* lettura_fallita = dynamic_cast<const testo_scenario::errore_lettura*>(&causa)) {
     c.m.origine_errore.riga = lettura_fallita->dove().riga;
@@ -27,7 +28,7 @@ void fallimento_generico(lettura::contesto& c, const std::exception& causa) {
 }  // namespace
 
 void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m) {
-  lettura::contesto c{fs, file, o, m, origine::file::nessuno, {}, 80};
+  lettura::contesto c{fs, file, o, m, origine::file::nessuno, {}, 80, {}};
   try {
     m.tabella[85].nome = o.nome_base;
     m.tabella[86].nome = o.codice_treno;

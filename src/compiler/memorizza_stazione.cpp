@@ -124,6 +124,7 @@ seguito memorizza_stazione(contesto& c, lettore_voci& l, std::int32_t& n) {
     return ferma(c, errore::stazioni_troppo_vicine, p);
   }
   ++n;
+  c.m.n_stazioni = n - 1;
   if (n >= c.prossimo_cartello) return ferma(c, errore::troppe_stazioni);
   return seguito::prosegui;
 }

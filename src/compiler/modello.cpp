@@ -17,4 +17,11 @@ void modello::alloca(std::int32_t lunghezza) {
 
 void modello::svuota_tabella() { tabella.fill(voce{}); }
 
+origine modello::origine_di_rallentamento(std::int32_t cella) const {
+  for (const origine_rallentamento& r : rallentamenti) {
+    if (r.cella_inizio == cella || r.cella_avviso == cella) return r.da;
+  }
+  return {};
+}
+
 }  // namespace compilatore

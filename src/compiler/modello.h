@@ -2,8 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+// MinGW's <cstdlib> defines alloca as a function-like macro, which would
+// rewrite the member of that name below; nothing here wants the C one.
+#undef alloca
 
 namespace compilatore {
 
@@ -92,6 +97,16 @@ struct origine {
   file in_file = file::nessuno;
   std::int32_t riga = 0;
   std::int32_t colonna = 0;
+
+  bool nota() const { return in_file != file::nessuno; }
+};
+
+// Where a slowdown was read, by the cells its start and its warning took, so
+// that an error found later on the grid can name the slowdown's line.
+struct origine_rallentamento {
+  std::int32_t cella_inizio = 0;
+  std::int32_t cella_avviso = -1;  // -1: a slowdown near the line's start has no warning
+  origine da;
 };
 
 // The compiled scenario, as the parser, the post-processing and the stamps leave it.
@@ -113,6 +128,16 @@ struct modello {
   std::int32_t posizione_errore = 0;
   // Where in the description files the error arose, for diagnostics by line.
   origine origine_errore;
+  // What the generic error ran into (a value of the wrong kind, an unreadable file), in words.
+  std::string causa_errore;
+
+  // For diagnostics only; nothing written to the binary files depends on them.
+  std::vector<origine_rallentamento> rallentamenti;
+  // The record that first filled the reserved places of cell 1, if one did.
+  origine origine_riservati;
+  std::int32_t n_stazioni = 0;
+  std::int32_t n_cartelli = 0;
+  std::int32_t n_segnali = 0;
 
   bool ha_griglia() const { return !celle.empty(); }
 
@@ -121,6 +146,8 @@ struct modello {
   void alloca(std::int32_t lunghezza);
   // Entries 0 to 86 back to zeros and empty texts.
   void svuota_tabella();
+  // The origin of the slowdown whose start or warning is at `cella`; none when no slowdown is there.
+  origine origine_di_rallentamento(std::int32_t cella) const;
 };
 
 }  // namespace compilatore

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "compiler/avvisi.h"
 
 namespace compilatore {
 
@@ -18,6 +21,8 @@ struct opzioni {
   // The main program deletes its intermediate description files as it reads
   // them; an author's own files are never touched.
   bool elimina_descrizioni = true;
+  // Where the parser puts its warnings; none are collected without one.
+  std::vector<avviso>* avvisi = nullptr;
 };
 
 }  // namespace compilatore

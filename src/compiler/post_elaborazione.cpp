@@ -46,9 +46,12 @@ class griglia {
     return false;
   }
 
-  void registra_errore(std::int32_t codice, std::int32_t i) {
+  // The error of cell i, found while working on the slowdown whose start or
+  // warning is at cell `rallentamento`: that slowdown's record is its origin.
+  void registra_errore(std::int32_t codice, std::int32_t i, std::int32_t rallentamento) {
     m_.codice_errore = codice;
     m_.posizione_errore = i * 50;
+    m_.origine_errore = m_.origine_di_rallentamento(rallentamento);
   }
 
  private:
@@ -70,7 +73,7 @@ void segnali_prima_dell_avviso(griglia& g, std::int32_t c) {
     } else if (g.evento_di(s - 2) == evento::abbattimento) {
       g.cella_di(s - 2).dato1 = minimo(valore_abbattimento, g.cella_di(s - 2).dato1);
     } else {
-      g.registra_errore(errore::abbattimento_prima_segnale, s);
+      g.registra_errore(errore::abbattimento_prima_segnale, s, c);
     }
   }
 }
@@ -86,7 +89,7 @@ void punti_prima_dell_inizio(griglia& g, std::int32_t c) {
     if (c <= f.soglia) continue;
     const std::int32_t prima = c - f.vicina;
     if (!g.metti_punto_nella_prima_libera({prima, prima - 1, prima - 2})) {
-      g.registra_errore(errore::abbattimento_prima_rallentamento, c);
+      g.registra_errore(errore::abbattimento_prima_rallentamento, c, c);
     }
   }
 }
@@ -111,19 +114,20 @@ std::optional<std::int32_t> punti_nel_rallentamento(griglia& g, std::int32_t c) 
         n = -1;
       } else {
         // n stays at 8 and grows past it: no further point for this slowdown.
-        g.registra_errore(errore::abbattimento_nel_rallentamento, k);
+        g.registra_errore(errore::abbattimento_nel_rallentamento, k, c);
       }
     }
     if (g.evento_di(k) == evento::fine_rallentamento) return k;
     if (k >= g.ultima()) {
-      g.registra_errore(errore::abbattimento_nel_rallentamento, k);
+      g.registra_errore(errore::abbattimento_nel_rallentamento, k, c);
       return std::nullopt;
     }
   }
 }
 
-// Step F: a point before the first signal within 12 cells of the end cell t.
-void punto_dopo_la_fine(griglia& g, std::int32_t t) {
+// Step F: a point before the first signal within 12 cells of the end cell t
+// of the slowdown that starts at cell c.
+void punto_dopo_la_fine(griglia& g, std::int32_t c, std::int32_t t) {
   const std::int32_t limite = t + ricerca_segnale <= g.ultima() ? t + ricerca_segnale : g.ultima();
   std::int32_t n = 0;
   for (std::int32_t i = t; i <= limite; ++i) {
@@ -134,14 +138,14 @@ void punto_dopo_la_fine(griglia& g, std::int32_t t) {
   }
   if (n <= 0) return;
   if (!g.metti_punto_nella_prima_libera({n, n - 1})) {
-    g.registra_errore(errore::abbattimento_nel_rallentamento, t);
+    g.registra_errore(errore::abbattimento_nel_rallentamento, t, c);
   }
 }
 
 void intorno_al_rallentamento(griglia& g, std::int32_t c) {
   punti_prima_dell_inizio(g, c);
   if (g.cella_di(c).dato1 >= velocita_senza_punti) return;
-  if (const auto fine = punti_nel_rallentamento(g, c)) punto_dopo_la_fine(g, *fine);
+  if (const auto fine = punti_nel_rallentamento(g, c)) punto_dopo_la_fine(g, c, *fine);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ const std::vector<std::string> uscite = {
 
 std::string atteso(const std::string& nome) { return leggi_file(std::string(CARTELLA_DATI_TEST) + "/" + nome); }
 
-std::string in_programma(const std::string& nome) { return "/programma/" + nome; }
+std::string in_programma(const std::string& nome) { return piattaforma::unisci_percorso("/programma", nome); }
 
 std::vector<std::string> nomi_presenti(const piattaforma::file_system_memoria& fs) {
   std::vector<std::string> nomi;
@@ -183,7 +183,7 @@ TEST(Esecuzione, FileFailureNamesTheFileAndKeepsTheOlderOne) {
   sistema_prova sistema(fs);
   EXPECT_EQ(guida::esegui(sistema), 1);
   EXPECT_EQ(sistema.messaggi,
-            std::vector<std::string>{"/programma/Ostrale_Fiorna_40817.sim: No space left on device"});
+            std::vector<std::string>{in_programma("Ostrale_Fiorna_40817.sim") + ": No space left on device"});
   EXPECT_EQ(fs.file[in_programma("Ostrale_Fiorna_40817.sim")], "vecchio");
   EXPECT_FALSE(fs.esiste(piattaforma::percorso_temporaneo(in_programma("Ostrale_Fiorna_40817.sim"))));
 }

@@ -5,7 +5,7 @@
 
 #include "cartella_temporanea.h"
 #include "platform/file_system_memoria.h"
-#include "platform/file_system_posix.h"
+#include "platform/piattaforma.h"
 #include "scenario_text/dati_linea.h"
 #include "scenario_text/dati_treno.h"
 #include "scenario_text/nomi_scenario.h"
@@ -93,7 +93,7 @@ TEST(DescriptionWriters, LinesEndInCrLfWithoutEndMarker) {
 
 TEST(DescriptionWriters, BytesOnDiskAreUntranslated) {
   cartella_temporanea cartella;
-  piattaforma::file_system_posix fs;
+  piattaforma::file_system& fs = piattaforma::sistema_reale().file();
   for (const descrizione& d : descrizioni) {
     SCOPED_TRACE(d.nome_file);
     const std::string percorso = cartella / d.nome_file;

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/file_system.h"
-#include "platform/file_system_posix.h"
+#include "platform/piattaforma.h"
 #include "tools/genera_linea/genera_linea.h"
 
 namespace {
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   }
   try {
     const genera_linea::scenario_prova s = genera_linea::genera(lunghezza);
-    piattaforma::file_system_posix fs;
+    piattaforma::file_system& fs = piattaforma::sistema_reale().file();
     const std::string cartella(argv[2]);
     for (const auto& [nome, testo] : {std::pair{"/Prova_linea.txt", &s.linea}, std::pair{"/Prova_1-.txt", &s.treno}}) {
       const piattaforma::esito e = piattaforma::sostituisci_file(fs, cartella + nome, *testo);

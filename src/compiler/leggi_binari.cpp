@@ -1,0 +1,265 @@
+#include "compiler/leggi_binari.h"
+
+#include <bit>
+#include <cstdint>
+#include <span>
+
+#include "compiler/scrivi_binari.h"
+
+namespace compilatore {
+namespace {
+
+// Takes fields little-endian from the front of a byte string. A read past
+// the end records one failure, "byte <offset>: ...", and every later read
+// yields 0, so a caller checks once per record instead of once per field.
+class lettore {
+ public:
+  explicit lettore(std::string_view byte) : byte_(byte) {}
+
+  std::size_t posizione() const { return posizione_; }
+  std::size_t restanti() const { return byte_.size() - posizione_; }
+  bool fallito() const { return !errore_.empty(); }
+  const std::string& errore() const { return errore_; }
+
+  // Names the record being read, for the failure text (" della voce 3");
+  // formatted only on failure, since the geometry has many elements.
+  void contesto(std::string_view genere, std::size_t indice) {
+    genere_ = genere;
+    indice_ = indice;
+  }
+
+  void fallisci(std::size_t posizione, const std::string& testo) {
+    if (!fallito()) errore_ = "byte " + std::to_string(posizione) + ": " + testo;
+  }
+
+  std::uint8_t u8(std::string_view campo) {
+    if (!disponibili(1, campo)) return 0;
+    return static_cast<std::uint8_t>(byte_[posizione_++]);
+  }
+  std::uint16_t u16(std::string_view campo) {
+    if (!disponibili(2, campo)) return 0;
+    return static_cast<std::uint16_t>(prendi(2));
+  }
+  std::int16_t i16(std::string_view campo) {
+    if (!disponibili(2, campo)) return 0;
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(prendi(2)));
+  }
+  std::int32_t i32(std::string_view campo) {
+    if (!disponibili(4, campo)) return 0;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(prendi(4)));
+  }
+  double f64(std::string_view campo) {
+    if (!disponibili(8, campo)) return 0.0;
+    return std::bit_cast<double>(prendi(8));
+  }
+  // A 16-bit byte count, then that many bytes of text.
+  std::string testo(std::string_view campo) {
+    const std::size_t inizio = posizione_;
+    const std::size_t lunghezza = u16(campo);
+    if (fallito()) return {};
+    if (lunghezza > restanti()) {
+      fallisci(inizio, std::string(campo) + contesto() + " dichiara " + std::to_string(lunghezza) +
+                           " byte, ma il file ne ha solo " + std::to_string(restanti()) + " dopo il conteggio");
+      return {};
+    }
+    std::string letto(byte_.substr(posizione_, lunghezza));
+    posizione_ += lunghezza;
+    return letto;
+  }
+
+ private:
+  bool disponibili(std::size_t quanti, std::string_view campo) {
+    if (fallito()) return false;
+    if (restanti() >= quanti) return true;
+    fallisci(posizione_, "atteso " + std::string(campo) + contesto() + " (" + std::to_string(quanti) +
+                             " byte), ma il file finisce dopo " + std::to_string(restanti()));
+    return false;
+  }
+  std::uint64_t prendi(int quanti) {
+    std::uint64_t valore = 0;
+    for (int i = 0; i < quanti; ++i) {
+      const auto b = static_cast<std::uint8_t>(byte_[posizione_++]);
+      valore |= static_cast<std::uint64_t>(b) << (8 * i);
+    }
+    return valore;
+  }
+
+  std::string contesto() const { return std::string(genere_) + std::to_string(indice_); }
+
+  std::string_view byte_;
+  std::size_t posizione_ = 0;
+  std::string_view genere_;
+  std::size_t indice_ = 0;
+  std::string errore_;
+};
+
+voce leggi_voce(lettore& l) {
+  voce v;
+  v.tipo_stazione = l.u8("tipo_stazione");
+  v.inizio = l.i32("inizio");
+  v.fine = l.i32("fine");
+  v.progressiva = l.i32("progressiva");
+  v.capolinea = l.u8("capolinea");
+  v.nome = l.testo("nome");
+  v.gruppo_a1 = l.i16("gruppo_a1");
+  v.gruppo_a2 = l.i16("gruppo_a2");
+  v.gruppo_b1 = l.i16("gruppo_b1");
+  v.gruppo_b2 = l.i16("gruppo_b2");
+  v.gruppo_b3 = l.i16("gruppo_b3");
+  v.gruppo_a3 = l.u8("gruppo_a3");
+  v.sosta = l.u8("sosta");
+  v.prolunga = l.u8("prolunga");
+  v.flag_lunghezza = l.u8("flag_lunghezza");
+  v.orario = l.i32("orario");
+  return v;
+}
+
+cella leggi_cella(lettore& l) {
+  cella c;
+  c.evento = l.u8("evento");
+  c.dato1 = l.i16("dato1");
+  c.dato2 = l.i16("dato2");
+  c.dato3 = l.i16("dato3");
+  c.dato4 = l.i16("dato4");
+  c.tempo_segnale = l.u8("tempo_segnale");
+  c.preavviso = l.u8("preavviso");
+  c.tipo_montagna = l.u8("tipo_montagna");
+  c.vel_limite = l.u8("vel_limite");
+  c.pendenza = l.u8("pendenza");
+  c.aderenza = l.u8("aderenza");
+  return c;
+}
+
+piattaforma::esito fallimento(const std::string& nome_file, const lettore& l) {
+  return piattaforma::esito::errore(nome_file, l.errore());
+}
+
+// One variant element of the geometry file, as found on disk.
+struct elemento {
+  tracciato::tipo tipo = tracciato::tipo::vuoto;
+  double valore = 0.0;
+  std::size_t posizione = 0;
+};
+
+elemento leggi_elemento(lettore& l, std::size_t indice) {
+  elemento e;
+  e.posizione = l.posizione();
+  const std::uint16_t codice = l.u16("il codice di tipo");
+  if (l.fallito()) return e;
+  if (codice == static_cast<std::uint16_t>(tracciato::tipo::intero)) {
+    e.tipo = tracciato::tipo::intero;
+    e.valore = l.i16("il valore intero");
+  } else if (codice == static_cast<std::uint16_t>(tracciato::tipo::reale)) {
+    e.tipo = tracciato::tipo::reale;
+    e.valore = l.f64("il valore reale");
+  } else if (codice != static_cast<std::uint16_t>(tracciato::tipo::vuoto)) {
+    l.fallisci(e.posizione, "elemento " + std::to_string(indice) + " con codice di tipo " + std::to_string(codice) +
+                                ", atteso 0, 2 o 5");
+  }
+  return e;
+}
+
+// The model holds one count of assigned points for both coordinates: the
+// seeded integers first, then doubles, then never-assigned elements.
+std::int32_t conta_assegnati(std::span<const elemento> meta) {
+  std::int32_t assegnati = 0;
+  while (static_cast<std::size_t>(assegnati) < meta.size() &&
+         meta[static_cast<std::size_t>(assegnati)].tipo != tracciato::tipo::vuoto) {
+    ++assegnati;
+  }
+  return assegnati;
+}
+
+const char* nome_tipo(tracciato::tipo tipo) {
+  switch (tipo) {
+    case tracciato::tipo::intero: return "2 (intero)";
+    case tracciato::tipo::reale: return "5 (reale)";
+    case tracciato::tipo::vuoto: break;
+  }
+  return "0 (vuoto)";
+}
+
+// Checks one coordinate's elements against the kinds the model can hold,
+// and copies their values.
+bool prendi_coordinata(std::span<const elemento> meta, const tracciato& punti, char coordinata,
+                       std::vector<double>& valori, lettore& l) {
+  valori.resize(meta.size());
+  for (std::size_t m = 0; m < meta.size(); ++m) {
+    const auto atteso = punti.tipo_di(static_cast<std::int32_t>(m));
+    if (meta[m].tipo != atteso) {
+      l.fallisci(meta[m].posizione, std::string("coordinata ") + coordinata + " del metro " + std::to_string(m) +
+                                        " di tipo " + nome_tipo(meta[m].tipo) + ", atteso il tipo " +
+                                        nome_tipo(atteso) + " (" + std::to_string(punti.assegnati) +
+                                        " punti assegnati)");
+      return false;
+    }
+    valori[m] = meta[m].valore;
+  }
+  return true;
+}
+
+}  // namespace
+
+piattaforma::esito leggi_tabella(std::string_view byte, const std::string& nome_file,
+                                 std::array<voce, voci_tabella>& tabella) {
+  lettore l(byte);
+  std::array<voce, voci_tabella> lette{};
+  for (std::size_t i = 0; i < lette.size(); ++i) {
+    l.contesto(" della voce ", i);
+    lette[i] = leggi_voce(l);
+    if (l.fallito()) return fallimento(nome_file, l);
+  }
+  if (l.restanti() != 0) {
+    l.fallisci(l.posizione(), "attesa la fine del file dopo la voce " + std::to_string(voci_tabella - 1) +
+                                  ", restano " + std::to_string(l.restanti()) + " byte");
+    return fallimento(nome_file, l);
+  }
+  tabella = std::move(lette);
+  return piattaforma::esito::ok();
+}
+
+piattaforma::esito leggi_celle(std::string_view byte, const std::string& nome_file, std::vector<cella>& celle) {
+  lettore l(byte);
+  const std::size_t avanzo = byte.size() % byte_cella;
+  if (avanzo != 0) {
+    l.fallisci(byte.size() - avanzo, "la lunghezza " + std::to_string(byte.size()) + " non \xE8 un multiplo di " +
+                                         std::to_string(byte_cella) + ": restano " + std::to_string(avanzo) +
+                                         " byte dopo l'ultima cella intera");
+    return fallimento(nome_file, l);
+  }
+  std::vector<cella> lette(byte.size() / byte_cella);
+  for (std::size_t i = 0; i < lette.size(); ++i) {
+    l.contesto(" della cella ", i);
+    lette[i] = leggi_cella(l);
+  }
+  if (l.fallito()) return fallimento(nome_file, l);
+  celle = std::move(lette);
+  return piattaforma::esito::ok();
+}
+
+piattaforma::esito leggi_tracciato(std::string_view byte, const std::string& nome_file, tracciato& punti) {
+  lettore l(byte);
+  std::vector<elemento> elementi;
+  while (l.restanti() > 0) {
+    l.contesto(" dell'elemento ", elementi.size());
+    elementi.push_back(leggi_elemento(l, elementi.size()));
+    if (l.fallito()) return fallimento(nome_file, l);
+  }
+  if (elementi.size() % 2 != 0) {
+    l.fallisci(byte.size(), "il file finisce dopo " + std::to_string(elementi.size()) +
+                                " elementi, atteso un numero pari (tutte le x, poi tutte le y)");
+    return fallimento(nome_file, l);
+  }
+  const std::span<const elemento> tutti(elementi);
+  const auto x = tutti.first(elementi.size() / 2);
+  const auto y = tutti.last(elementi.size() / 2);
+  tracciato letto;
+  letto.assegnati = conta_assegnati(x);
+  if (!prendi_coordinata(x, letto, 'x', letto.x, l) || !prendi_coordinata(y, letto, 'y', letto.y, l)) {
+    return fallimento(nome_file, l);
+  }
+  punti = std::move(letto);
+  return piattaforma::esito::ok();
+}
+
+}  // namespace compilatore

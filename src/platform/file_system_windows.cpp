@@ -1,0 +1,93 @@
+#include "platform/file_system_windows.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/testo_windows.h"
+
+namespace piattaforma {
+namespace {
+
+esito errore_di_sistema(const std::string& percorso) {
+  return esito::errore(descrivi_errore(percorso, ::GetLastError()));
+}
+
+// Closes the handle on every way out; the write path closes it itself to check the result.
+class maniglia {
+ public:
+  explicit maniglia(HANDLE h) : h_(h) {}
+  ~maniglia() {
+    if (valida()) ::CloseHandle(h_);
+  }
+  maniglia(const maniglia&) = delete;
+  maniglia& operator=(const maniglia&) = delete;
+
+  bool valida() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+  BOOL chiudi() {
+    const BOOL chiuso = ::CloseHandle(h_);
+    h_ = INVALID_HANDLE_VALUE;
+    return chiuso;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+// ReadFile and WriteFile take a DWORD count; larger contents go in pieces.
+constexpr std::size_t blocco_massimo = 1u << 30;
+
+}  // namespace
+
+bool file_system_windows::esiste(const std::string& percorso) {
+  return ::GetFileAttributesW(in_largo(percorso).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+esito file_system_windows::leggi(const std::string& percorso, std::string& contenuto) {
+  maniglia file(::CreateFileW(in_largo(percorso).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valida()) return errore_di_sistema(percorso);
+  contenuto.clear();
+  char blocco[65536];
+  for (;;) {
+    DWORD letti = 0;
+    if (!::ReadFile(file.get(), blocco, sizeof blocco, &letti, nullptr)) return errore_di_sistema(percorso);
+    if (letti == 0) break;
+    contenuto.append(blocco, letti);
+  }
+  return esito::ok();
+}
+
+esito file_system_windows::scrivi(const std::string& percorso, std::string_view contenuto) {
+  maniglia file(::CreateFileW(in_largo(percorso).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valida()) return errore_di_sistema(percorso);
+  while (!contenuto.empty()) {
+    const auto pezzo = static_cast<DWORD>(std::min(contenuto.size(), blocco_massimo));
+    DWORD scritti = 0;
+    if (!::WriteFile(file.get(), contenuto.data(), pezzo, &scritti, nullptr)) return errore_di_sistema(percorso);
+    if (scritti == 0) {
+      // No progress and no error: the device took nothing; report it rather than spin.
+      return esito::errore(descrivi_errore(percorso, ERROR_WRITE_FAULT));
+    }
+    contenuto.remove_prefix(scritti);
+  }
+  if (!file.chiudi()) return errore_di_sistema(percorso);
+  return esito::ok();
+}
+
+esito file_system_windows::rinomina(const std::string& da, const std::string& a) {
+  if (!::MoveFileExW(in_largo(da).c_str(), in_largo(a).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return errore_di_sistema(a);
+  }
+  return esito::ok();
+}
+
+esito file_system_windows::elimina(const std::string& percorso) {
+  if (!::DeleteFileW(in_largo(percorso).c_str())) return errore_di_sistema(percorso);
+  return esito::ok();
+}
+
+}  // namespace piattaforma

@@ -1,0 +1,79 @@
+#include "tools/compila/argomenti.h"
+
+#include <string_view>
+#include <vector>
+
+namespace strumento_compila {
+namespace {
+
+constexpr std::string_view opzione_uscita = "--output";
+
+lettura_argomenti rifiuta(std::string motivo) { return {std::nullopt, std::move(motivo)}; }
+
+bool e_opzione(std::string_view a) { return a.size() > 1 && a.front() == '-'; }
+
+}  // namespace
+
+lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
+  richiesta r;
+  std::vector<std::string> file;
+  bool solo_file = false;  // after "--" every argument is a file, whatever it looks like
+  for (std::size_t i = 0; i < argomenti.size(); ++i) {
+    const std::string& a = argomenti[i];
+    if (solo_file || !e_opzione(a)) {
+      file.push_back(a);
+    } else if (a == "--") {
+      solo_file = true;
+    } else if (a == "--help" || a == "-h") {
+      r.cosa = richiesta::azione::aiuto;
+      return {r, {}};
+    } else if (a == "--version") {
+      r.cosa = richiesta::azione::versione;
+      return {r, {}};
+    } else if (a == "--no-geometry") {
+      r.senza_tracciato = true;
+    } else if (a == "--check") {
+      r.solo_verifica = true;
+    } else if (a == "--strict") {
+      r.rigoroso = true;
+    } else if (a == opzione_uscita) {
+      if (i + 1 == argomenti.size()) return rifiuta("--output vuole una cartella");
+      r.cartella_uscita = argomenti[++i];
+    } else if (a.starts_with(std::string(opzione_uscita) + "=")) {
+      r.cartella_uscita = a.substr(opzione_uscita.size() + 1);
+    } else {
+      return rifiuta("opzione sconosciuta '" + a + "'");
+    }
+  }
+  if (r.cartella_uscita && r.cartella_uscita->empty()) return rifiuta("--output vuole una cartella");
+  if (file.size() < 2) return rifiuta("servono il file della linea e il file del servizio");
+  if (file.size() > 2) return rifiuta("troppi file: '" + file[2] + "'");
+  r.linea = file[0];
+  r.treno = file[1];
+  return {r, {}};
+}
+
+std::string testo_uso() {
+  return "uso: compila_scenario FILE_LINEA FILE_SERVIZIO [--output CARTELLA] [--no-geometry] [--check] [--strict]";
+}
+
+std::string testo_aiuto() {
+  return testo_uso() +
+         "\n"
+         "\n"
+         "Compila la descrizione di una linea e quella di un servizio nei file binari dello scenario.\n"
+         "\n"
+         "  FILE_LINEA        BASE_linea.txt\n"
+         "  FILE_SERVIZIO     BASE_CODICE-.txt, con la stessa BASE\n"
+         "  --output CARTELLA dove scrivere BASE_linea.dat, BASE_CODICE.sim e BASE_CODICE.dat\n"
+         "                    (in mancanza, la cartella del file della linea)\n"
+         "  --no-geometry     senza il tracciato: BASE_linea.dat non viene scritto ne' toccato\n"
+         "  --check           compila soltanto, senza scrivere alcun file\n"
+         "  --strict          un avviso conta come un errore\n"
+         "  --help, --version\n"
+         "\n"
+         "I file dell'autore non vengono mai modificati. Uscita: 0 riuscito, 1 errori nello scenario\n"
+         "o nella scrittura, 2 uso sbagliato.\n";
+}
+
+}  // namespace strumento_compila

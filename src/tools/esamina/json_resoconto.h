@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "driver/nomi_file.h"
+#include "tools/esamina/resoconto.h"
+
+namespace strumenti {
+
+// The dump's content as a JSON document (UTF-8, indented), for scripts.
+std::string componi_json(const guida::nomi_file& nomi, const resoconto& r);
+
+}  // namespace strumenti

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "compiler/modello.h"
+#include "tools/esamina/resoconto.h"
+
+namespace strumenti {
+
+// One picture of the scenario: the plan view of the track with stations and
+// signals, and under it the gradient and speed-limit profiles along the line
+// over a kilometre axis.
+std::string componi_svg(const resoconto& r, const compilatore::tracciato& punti);
+
+}  // namespace strumenti

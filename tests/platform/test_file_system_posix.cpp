@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "cartella_temporanea.h"
+#include "platform/file_system.h"
+#include "platform/file_system_posix.h"
+#include "pezzi_fissi.h"
+
+namespace {
+
+using piattaforma::sostituisci_file;
+
+TEST(FileSystemPosix, ReplacesLongerFileAndLeavesNoTemporary) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  const std::string percorso = cartella / "Ostrale_Fiorna_40817.dat";
+  scrivi_file(percorso, std::string(5000, 'v'));
+  ASSERT_TRUE(sostituisci_file(fs, percorso, std::string("ab\0cd", 5)).riuscito());
+  EXPECT_EQ(leggi_file(percorso), std::string("ab\0cd", 5));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.percorso()),
+                          std::filesystem::directory_iterator()),
+            1);
+  std::string letto;
+  ASSERT_TRUE(fs.leggi(percorso, letto).riuscito());
+  EXPECT_EQ(letto, std::string("ab\0cd", 5));
+  EXPECT_TRUE(fs.elimina(percorso).riuscito());
+  EXPECT_FALSE(fs.esiste(percorso));
+}
+
+TEST(FileSystemPosix, ReadOnlyDirectoryKeepsOlderFileAndNamesIt) {
+  if (::geteuid() == 0) {
+    GTEST_SKIP() << "root writes into read-only directories; covered by the fault-injecting file system";
+  }
+  cartella_temporanea cartella;
+  const std::string percorso = cartella / "Ostrale_Fiorna_40817.sim";
+  scrivi_file(percorso, "vecchio");
+  std::filesystem::permissions(cartella.percorso(),
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  piattaforma::file_system_posix fs;
+  const auto esito = sostituisci_file(fs, percorso, "nuovo");
+  EXPECT_FALSE(esito.riuscito());
+  EXPECT_NE(esito.messaggio().find("Ostrale_Fiorna_40817.sim"), std::string::npos);
+  EXPECT_EQ(leggi_file(percorso), "vecchio");
+}
+
+TEST(FileSystemPosix, ReadOfMissingFileSaysWhichAndWhy) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  std::string letto;
+  const auto esito = fs.leggi(cartella / "manca.txt", letto);
+  ASSERT_FALSE(esito.riuscito());
+  EXPECT_NE(esito.messaggio().find("manca.txt"), std::string::npos);
+  EXPECT_NE(esito.messaggio().find("No such file"), std::string::npos);
+}
+
+TEST(FileSystemPosix, WritesPiecesInOrderOverALongerFile) {
+  for (const caso_pezzi& caso : casi_pezzi()) {
+    SCOPED_TRACE(caso.nome);
+    cartella_temporanea cartella;
+    piattaforma::file_system_posix fs;
+    const std::string percorso = cartella / "Ostrale_Fiorna_linea.dat";
+    scrivi_file(percorso, std::string(400000, 'v'));
+    pezzi_fissi pezzi(caso.pezzi);
+    ASSERT_TRUE(sostituisci_file(fs, percorso, pezzi).riuscito());
+    EXPECT_TRUE(leggi_file(percorso) == unisci(caso.pezzi));
+    EXPECT_FALSE(std::filesystem::exists(piattaforma::percorso_temporaneo(percorso)));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cartella_temporanea.h"
+#include "platform/file_system_memoria.h"
+#include "platform/piattaforma.h"
+#include "tools/compila/argomenti.h"
+#include "tools/compila/esegui_compila.h"
+
+namespace {
+
+using strumento_compila::esegui_compila;
+
+const std::string linea = "s/Val_linea.txt";
+const std::string treno = "s/Val_9-.txt";
+
+// A 20 km line; `generale` goes after the length, `corpo` after the first header.
+std::string file_linea(const std::string& corpo = "", const std::string& generale = "") {
+  return "[generale]\r\nlunghezza percorso, 20000\r\n" + generale + "[curve]\r\n" + corpo + "[fine]\r\n";
+}
+
+std::string file_treno(const std::string& corpo = "") { return "[generale]\r\n" + corpo + "[fine]\r\n"; }
+
+// The tool run on files held in memory.
+struct CompilaScenarioRun : ::testing::Test {
+  piattaforma::file_system_memoria fs;
+  std::ostringstream uscita;
+  std::ostringstream errori;
+
+  int esegui(std::vector<std::string> argomenti) { return esegui_compila(argomenti, fs, uscita, errori); }
+
+  int compila(const std::string& l, const std::string& t, std::vector<std::string> opzioni = {}) {
+    fs.file[linea] = l;
+    fs.file[treno] = t;
+    std::vector<std::string> argomenti = {linea, treno};
+    argomenti.insert(argomenti.end(), opzioni.begin(), opzioni.end());
+    return esegui(argomenti);
+  }
+
+  std::vector<std::string> nomi_presenti() const {
+    std::vector<std::string> nomi;
+    for (const auto& [nome, contenuto] : fs.file) nomi.push_back(nome);
+    return nomi;
+  }
+};
+
+const std::vector<std::string> solo_sorgenti = {treno, linea};
+const std::vector<std::string> con_binari = {treno, "s/Val_9.dat", "s/Val_9.sim", "s/Val_linea.dat", linea};
+
+// Each diagnostic form, whole lines compared: what the author sees for a fixture.
+struct caso_diagnostica {
+  const char* nome;
+  std::string linea;
+  std::string treno;
+  int stato;
+  std::string errori;
+};
+
+TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
+  const std::string segnale = "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n";
+  const caso_diagnostica casi[] = {
+      {"error with a position", file_linea(), file_treno(segnale + segnale), 1,
+       "s/Val_9-.txt:3:1: errore 16: segnale su una cella occupata (posizione 1650 m)\n"
+       "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
+       "^\n"},
+      {"error without a position", file_linea("", "ripetizione segnali codici, 1650, 2000\r\n"), file_treno(), 1,
+       "s/Val_linea.txt:3:1: errore 5: ripetizione segnali senza 4 o 9 codici\n"
+       "ripetizione segnali codici, 1650, 2000\n"
+       "^\n"},
+      {"a value of the wrong kind points at the item", file_linea(), file_treno("  sabbia,   abc\r\n"), 1,
+       "s/Val_9-.txt:2:13: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 16 bit)\n"
+       "  sabbia,   abc\n"
+       "            ^\n"},
+      {"post-processing error names its slowdown's line", file_linea(),
+       file_treno("abbattimento, 4800, 0\r\n"
+                  "abbattimento, 4750, 0\r\n"
+                  "abbattimento, 4700, 0\r\n"
+                  "rallentamento,  2000,  120,  200, 0, 0, 0\r\n"
+                  "\trallentamento,  5000,  120,  500, 0, 0, 0\r\n"),
+       1,
+       "s/Val_9-.txt:6:2: errore 12: nessuna cella libera prima dell'inizio del rallentamento (posizione 5050 m)\n"
+       "\trallentamento,  5000,  120,  500, 0, 0, 0\n"
+       "\t^\n"},
+      {"reserved places taken by a record", file_linea(), file_treno("velocita, 0, 100\r\nabbattimento, 50, 100\r\n"), 1,
+       "s/Val_9-.txt:3:1: errore 1250: posti dei contrassegni gia' occupati\n"
+       "abbattimento, 50, 100\n"
+       "^\n"},
+      {"error with no place in a file", file_linea("", "progressiva chilometrica uno, 25, 0, 0\r\n"), file_treno(), 1,
+       "s/Val_linea.txt: errore 2: progressiva chilometrica non multipla di 50\n"},
+      {"warning with a suggestion", file_linea(), file_treno("segnal, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n"), 0,
+       "s/Val_9-.txt:2:1: avviso: voce 'segnal' non riconosciuta, ignorata; forse 'segnale'?\n"
+       "segnal, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
+       "^\n"},
+      {"warning without a suggestion", file_linea("tunnel, 300, 400\r\n"), file_treno(), 0,
+       "s/Val_linea.txt:4:1: avviso: voce 'tunnel' non riconosciuta, ignorata\n"
+       "tunnel, 300, 400\n"
+       "^\n"},
+      {"dropped last record", file_linea(), "[generale]\r\nvelocita, 0, 100\r\n  sabbia, 200\r\n", 0,
+       "s/Val_9-.txt:3:3: avviso: 'sabbia' ignorato: il file non termina con \"[fine]\"\n"
+       "  sabbia, 200\n"
+       "  ^\n"},
+      {"positions backwards", file_linea(), file_treno("velocita, 0, 100\r\nvelocita, 5000, 120\r\nvelocita, 3000, 90\r\n"),
+       0,
+       "s/Val_9-.txt:4:1: avviso: 'velocita' a 3000 m torna indietro rispetto a 5000 m: l'elenco va in ordine di "
+       "posizione\n"
+       "velocita, 3000, 90\n"
+       "^\n"},
+      {"warnings come before the error, in file order",
+       file_linea("pendenza, 4000, 5\r\npendenza, 2000, 0\r\n"), file_treno("abbattimenti, 100\r\n" + segnale + segnale),
+       1,
+       "s/Val_linea.txt:5:1: avviso: 'pendenza' a 2000 m torna indietro rispetto a 4000 m: l'elenco va in ordine di "
+       "posizione\n"
+       "pendenza, 2000, 0\n"
+       "^\n"
+       "s/Val_9-.txt:2:1: avviso: voce 'abbattimenti' non riconosciuta, ignorata; forse 'abbattimento'?\n"
+       "abbattimenti, 100\n"
+       "^\n"
+       "s/Val_9-.txt:4:1: errore 16: segnale su una cella occupata (posizione 1650 m)\n"
+       "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
+       "^\n"},
+  };
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    fs.file.clear();
+    errori.str("");
+    EXPECT_EQ(compila(caso.linea, caso.treno), caso.stato);
+    EXPECT_EQ(errori.str(), caso.errori);
+    // The author's files are only read; binary files only on success.
+    EXPECT_EQ(fs.file[linea], caso.linea);
+    EXPECT_EQ(fs.file[treno], caso.treno);
+    EXPECT_EQ(nomi_presenti(), caso.stato == 0 ? con_binari : solo_sorgenti);
+  }
+}
+
+TEST_F(CompilaScenarioRun, MissingLineFileIsNamedWithoutAPlace) {
+  fs.file[treno] = file_treno();
+  EXPECT_EQ(esegui({linea, treno}), 1);
+  EXPECT_EQ(errori.str(), "s/Val_linea.txt: errore 101: file della linea mancante\n");
+}
+
+TEST_F(CompilaScenarioRun, MissingServiceFileIsNamedWithoutAPlace) {
+  fs.file[linea] = file_linea();
+  EXPECT_EQ(esegui({linea, treno}), 1);
+  EXPECT_EQ(errori.str(), "s/Val_9-.txt: errore 25: errore di lettura dei dati: s/Val_9-.txt: file non trovato\n");
+  EXPECT_EQ(nomi_presenti(), std::vector<std::string>{linea});
+}
+
+TEST_F(CompilaScenarioRun, StrictTurnsWarningsIntoFailureAndWritesNothing) {
+  const std::string t = file_treno("sabia, 200\r\n");
+  EXPECT_EQ(compila(file_linea(), t, {"--strict"}), 1);
+  EXPECT_EQ(errori.str(),
+            "s/Val_9-.txt:2:1: avviso: voce 'sabia' non riconosciuta, ignorata; forse 'sabbia'?\n"
+            "sabia, 200\n"
+            "^\n"
+            "compila_scenario: 1 avviso con --strict: nessun file scritto\n");
+  EXPECT_EQ(uscita.str(), "");
+  EXPECT_EQ(nomi_presenti(), solo_sorgenti);
+}
+
+TEST_F(CompilaScenarioRun, CheckCompilesAndWritesNothing) {
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--check"}), 0);
+  EXPECT_EQ(nomi_presenti(), solo_sorgenti);
+  EXPECT_EQ(errori.str(), "");
+  EXPECT_NE(uscita.str().find("celle: 541\n"), std::string::npos) << uscita.str();
+}
+
+TEST_F(CompilaScenarioRun, OutputGoesToTheGivenDirectory) {
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "fuori"}), 0);
+  const std::vector<std::string> attesi = {"fuori/Val_9.dat", "fuori/Val_9.sim", "fuori/Val_linea.dat", treno, linea};
+  EXPECT_EQ(nomi_presenti(), attesi);
+}
+
+TEST_F(CompilaScenarioRun, NoGeometryLeavesAnOlderGeometryFileAndWritesTheSameGrid) {
+  EXPECT_EQ(compila(file_linea("curvas3, 1900, 600\r\n"), file_treno()), 0);
+  const std::string celle = fs.file["s/Val_9.dat"];
+  const std::string tabella = fs.file["s/Val_9.sim"];
+  fs.file.clear();
+  fs.file["s/Val_linea.dat"] = "vecchio tracciato";
+  fs.file["s/Val_9.dat"] = "vecchie celle, piu' lunghe";
+  EXPECT_EQ(compila(file_linea("curvas3, 1900, 600\r\n"), file_treno(), {"--no-geometry"}), 0);
+  EXPECT_EQ(fs.file["s/Val_linea.dat"], "vecchio tracciato");
+  EXPECT_EQ(fs.file["s/Val_9.dat"], celle);
+  EXPECT_EQ(fs.file["s/Val_9.sim"], tabella);
+  EXPECT_EQ(errori.str(), "");  // a curve keyword is known even when curves are not built
+}
+
+TEST_F(CompilaScenarioRun, AFailedCompileLeavesOlderBinaryFilesAlone) {
+  fs.file["s/Val_9.dat"] = "vecchio";
+  const std::string segnale = "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n";
+  EXPECT_EQ(compila(file_linea(), file_treno(segnale + segnale)), 1);
+  EXPECT_EQ(fs.file["s/Val_9.dat"], "vecchio");
+  EXPECT_FALSE(fs.esiste("s/Val_9.sim"));
+  EXPECT_EQ(uscita.str(), "");
+}
+
+TEST_F(CompilaScenarioRun, UsageErrorsExitTwoAndShowTheForm) {
+  const std::string uso = strumento_compila::testo_uso() + "\n";
+  const struct {
+    std::vector<std::string> argomenti;
+    std::string errori;
+  } casi[] = {
+      {{linea}, "compila_scenario: servono il file della linea e il file del servizio\n" + uso},
+      {{linea, treno, "--fast"}, "compila_scenario: opzione sconosciuta '--fast'\n" + uso},
+      {{"s/Val.txt", treno},
+       "compila_scenario: il nome del file della linea deve avere la forma BASE_linea.txt, non 'Val.txt'\n" + uso},
+      {{linea, "s/Monte_9-.txt"},
+       "compila_scenario: il nome del file del servizio deve avere la forma Val_CODICE-.txt, non 'Monte_9-.txt'\n" +
+           uso},
+  };
+  fs.file[linea] = file_linea();
+  fs.file[treno] = file_treno();
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.errori);
+    errori.str("");
+    EXPECT_EQ(esegui(caso.argomenti), 2);
+    EXPECT_EQ(errori.str(), caso.errori);
+    EXPECT_EQ(nomi_presenti(), solo_sorgenti);
+  }
+}
+
+TEST_F(CompilaScenarioRun, HelpAndVersionGoToStandardOutput) {
+  EXPECT_EQ(esegui({"--version"}), 0);
+  EXPECT_EQ(uscita.str().rfind("compila_scenario ", 0), 0u);
+  uscita.str("");
+  EXPECT_EQ(esegui({"--help"}), 0);
+  EXPECT_EQ(uscita.str(), strumento_compila::testo_aiuto());
+  EXPECT_EQ(errori.str(), "");
+}
+
+// The embedded scenario's own description files, compiled on disk: the same
+// bytes as the main program's files, and the author's files untouched.
+TEST(CompilaScenarioReale, EmbeddedScenarioGivesTheMainProgramsFiles) {
+  const std::filesystem::path dati(CARTELLA_DATI_TEST);
+  cartella_temporanea cartella;
+  const std::string linea_txt = leggi_file(dati / "Ostrale_Fiorna_linea.txt");
+  const std::string treno_txt = leggi_file(dati / "Ostrale_Fiorna_40817-.txt");
+  scrivi_file(cartella.percorso() / "Ostrale_Fiorna_linea.txt", linea_txt);
+  scrivi_file(cartella.percorso() / "Ostrale_Fiorna_40817-.txt", treno_txt);
+
+  std::ostringstream uscita;
+  std::ostringstream errori;
+  const std::vector<std::string> argomenti = {cartella / "Ostrale_Fiorna_linea.txt",
+                                              cartella / "Ostrale_Fiorna_40817-.txt"};
+  ASSERT_EQ(esegui_compila(argomenti, piattaforma::sistema_reale().file(), uscita, errori), 0) << errori.str();
+  EXPECT_EQ(errori.str(), "");
+  // Counted from the description files; the codes worked out by hand from "40817ostrale_fiornaaabbcc".
+  EXPECT_EQ(uscita.str(),
+            "lunghezza della linea: 152000 m\n"
+            "celle: 3181\n"
+            "stazioni: 22\n"
+            "segnali: 74\n"
+            "rallentamenti: 2\n"
+            "cartelli: 6\n"
+            "codice di identificazione della tabella: 32595\n"
+            "codice di identificazione delle celle: 2344\n");
+  for (const char* nome : {"Ostrale_Fiorna_linea.dat", "Ostrale_Fiorna_40817.sim", "Ostrale_Fiorna_40817.dat"}) {
+    SCOPED_TRACE(nome);
+    EXPECT_TRUE(leggi_file(cartella.percorso() / nome) == leggi_file(dati / nome));
+  }
+  EXPECT_EQ(leggi_file(cartella.percorso() / "Ostrale_Fiorna_linea.txt"), linea_txt);
+  EXPECT_EQ(leggi_file(cartella.percorso() / "Ostrale_Fiorna_40817-.txt"), treno_txt);
+  std::size_t quanti = 0;
+  for ([[maybe_unused]] const auto& voce : std::filesystem::directory_iterator(cartella.percorso())) ++quanti;
+  EXPECT_EQ(quanti, 5u);
+}
+
+}  // namespace

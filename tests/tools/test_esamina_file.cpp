@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cartella_temporanea.h"
+#include "compiler/scrivi_binari.h"
+#include "esempio_scenario.h"
+#include "platform/file_system_memoria.h"
+#include "platform/piattaforma.h"
+#include "tools/esamina/riga_comando.h"
+
+namespace {
+
+using nlohmann::json;
+
+const std::string tabella = "scenario/Ostrale_Fiorna_40817.sim";
+const std::string celle = "scenario/Ostrale_Fiorna_40817.dat";
+const std::string tracciato = "scenario/Ostrale_Fiorna_linea.dat";
+
+// The example scenario's files in memory, and the tool run on them.
+class Esamina : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto m = esempio::modello_esempio();
+    fs.file[tabella] = compilatore::contenuto_tabella(m.tabella);
+    fs.file[celle] = compilatore::contenuto_celle(m.celle);
+    fs.file[tracciato] = compilatore::contenuto_tracciato(m.punti);
+  }
+
+  int esegui(std::vector<std::string> argomenti) {
+    out.str("");
+    err.str("");
+    return strumenti::esegui_esamina(argomenti, fs, out, err);
+  }
+
+  piattaforma::file_system_memoria fs;
+  std::ostringstream out;
+  std::ostringstream err;
+};
+
+TEST_F(Esamina, DumpMatchesTheExpectedFile) {
+  ASSERT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817"}), 0) << err.str();
+  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(out.str(), leggi_file(std::string(CARTELLA_DATI_TEST) + "/esamina_esempio.txt"));
+}
+
+TEST_F(Esamina, JsonCarriesTheDumpsContentInUtf8) {
+  ASSERT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", "--json"}), 0) << err.str();
+  const json j = json::parse(out.str());
+
+  EXPECT_EQ(j["scenario"]["nome_base"], "Ostrale_Fiorna");
+  EXPECT_EQ(j["scenario"]["codice_treno"], "40817");
+  EXPECT_EQ(j["file"]["celle"]["numero"], 201);
+  EXPECT_EQ(j["file"]["tracciato"]["punti"], 10001);
+  EXPECT_EQ(j["file"]["tracciato"]["assegnati"], 9999);
+
+  const json& t = j["intestazione"];
+  EXPECT_EQ(t["lunghezza_linea"], 3000);
+  EXPECT_EQ(t["vetture"], 6);
+  EXPECT_EQ(t["massa_frenata"], 120);
+  EXPECT_EQ(t["progressive"][1], json::parse(R"({"voce":82,"da":1000,"valore":11000,"flag":1})"));
+  EXPECT_EQ(t["sfondi"], json::parse(R"({"uno":1,"due":2,"tre":3})"));
+  EXPECT_EQ(t["ripetizione_segnali"], json::parse(R"({"inizio":500,"fine":1500,"codici":4})"));
+  EXPECT_EQ(t["orologio"], json::parse(R"({"ore":17,"minuti":4,"secondi":30})"));
+  EXPECT_EQ(t["sabbia"], 80);
+  EXPECT_EQ(t["identificazione"], json::parse(R"({"tabella":{"segnaposto":610,"codice":32595},
+                                                  "celle":{"segnaposto":5121,"codice":2344}})"));
+
+  ASSERT_EQ(j["stazioni"].size(), 3u);
+  EXPECT_EQ(j["stazioni"][1], json::parse(R"({"voce":2,"nome":"SAN VITTORE ALTO","tipo":12,"progressiva":1500,
+      "inizio":1300,"fine":1700,"sosta":30,"orario":"17:10:30","orario_secondi":61830,"capolinea":0})"));
+  ASSERT_EQ(j["cartelli"].size(), 2u);
+  EXPECT_EQ(j["cartelli"][1]["voce"], 79);
+  EXPECT_EQ(j["cartelli"][1]["testo"], "(Km 12.400) (Varesca, citt\xC3\xA0)");
+
+  const json& eventi = j["eventi"];
+  ASSERT_EQ(eventi.size(), 18u);
+  EXPECT_EQ(eventi[7], json::parse(R"({"cella":21,"metri":1050,"codice":1,"evento":"segnale","dati":[41,0,23,17],
+      "tempo_segnale":101,"valori":{"s1":4,"d1":1,"s2":0,"d2":0,"s3":2,"d3":3,"rapp":1,"sx":2,"dx":1,"tempo":101}})"));
+  EXPECT_EQ(eventi[8]["testo"], "SAN VITTORE ALTO");
+  EXPECT_EQ(eventi[13]["evento"], "indicatore velocit\xC3\xA0 massima");
+  EXPECT_EQ(eventi[13]["valori"], json::parse(R"({"vas":100,"vbs":110,"vcs":115,"strisces":1,
+      "vad":60,"vbd":0,"vcd":75,"strisced":2})"));
+  EXPECT_FALSE(eventi[14].contains("testo"));
+
+  EXPECT_EQ(j["vel_limite"], json::parse(R"([{"da":0,"a":1950,"prima_cella":0,"ultima_cella":38,"valore":100},
+      {"da":1950,"a":9900,"prima_cella":39,"ultima_cella":197,"valore":140},
+      {"da":9900,"a":10050,"prima_cella":198,"ultima_cella":200,"valore":0}])"));
+  ASSERT_EQ(j["pendenza"].size(), 3u);
+  EXPECT_EQ(j["pendenza"][1]["valore"], -8);
+  ASSERT_EQ(j["aderenza"].size(), 3u);
+  EXPECT_EQ(j["aderenza"][1]["valore"], 80);
+}
+
+TEST_F(Esamina, ScenarioWithoutGeometryIsDumpedAndDrawn) {
+  fs.file.erase(tracciato);
+  ASSERT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", "--svg", "disegno.svg"}), 0) << err.str();
+  EXPECT_NE(out.str().find("  tracciato: scenario/Ostrale_Fiorna_linea.dat assente\n"), std::string::npos);
+  const std::string svg = fs.file.at("disegno.svg");
+  EXPECT_NE(svg.find(">tracciato assente</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">3 km</text>"), std::string::npos);
+
+  ASSERT_EQ(esegui({"--json", "scenario", "Ostrale_Fiorna", "40817"}), 0) << err.str();
+  EXPECT_TRUE(json::parse(out.str())["file"]["tracciato"].is_null());
+}
+
+TEST_F(Esamina, JsonKeepsUtf8PathsAndReplacesInvalidBytes) {
+  for (const std::string cartella : {"cart\xC3\xA0", "cart\xE0"}) {
+    SCOPED_TRACE(cartella);
+    for (const std::string* nome : {&tabella, &celle, &tracciato}) {
+      fs.file[cartella + nome->substr(nome->find('/'))] = fs.file[*nome];
+    }
+    ASSERT_EQ(esegui({cartella, "Ostrale_Fiorna", "40817", "--json"}), 0) << err.str();
+    const json j = json::parse(out.str());
+    const std::string atteso = cartella == "cart\xE0" ? "cart\xEF\xBF\xBD" : cartella;
+    EXPECT_EQ(j["file"]["tabella"], atteso + "/Ostrale_Fiorna_40817.sim");
+  }
+}
+
+struct caso_file {
+  const char* nome;
+  std::string file;
+  std::string contenuto;  // empty: the file is removed
+  std::string errore;
+};
+
+TEST_F(Esamina, MissingOrMalformedFilesExitOneNamingFileAndOffset) {
+  const caso_file casi[] = {
+      {"table missing", tabella, "", "esamina_scenario: " + tabella + ": "},
+      {"cells missing", celle, "", "esamina_scenario: " + celle + ": "},
+      {"table with trailing bytes", tabella, fs.file[tabella] + "x",
+       "esamina_scenario: " + tabella + ": byte " + std::to_string(fs.file[tabella].size()) +
+           ": attesa la fine del file dopo la voce 86, restano 1 byte\n"},
+      {"cells cut", celle, fs.file[celle].substr(0, 3001),
+       "esamina_scenario: " + celle + ": byte 3000: la lunghezza 3001 non \xE8 un multiplo di 15: restano 1 byte"},
+      {"geometry with a bad type code", tracciato, std::string("\x02\x00\x00\x00\x09\x00", 6),
+       "esamina_scenario: " + tracciato + ": byte 4: elemento 1 con codice di tipo 9, atteso 0, 2 o 5\n"},
+  };
+  for (const caso_file& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    fs.file.clear();
+    SetUp();
+    if (caso.contenuto.empty()) {
+      fs.file.erase(caso.file);
+    } else {
+      fs.file[caso.file] = caso.contenuto;
+    }
+    EXPECT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", "--svg", "d.svg"}), 1);
+    EXPECT_EQ(err.str().rfind(caso.errore, 0), 0u) << err.str();
+    EXPECT_EQ(out.str(), "");
+    EXPECT_FALSE(fs.esiste("d.svg"));
+  }
+}
+
+struct caso_uso {
+  std::vector<std::string> argomenti;
+  const char* errore;
+};
+
+TEST_F(Esamina, UsageErrorsExitTwoWithTheUsageLine) {
+  const caso_uso casi[] = {
+      {{}, "servono CARTELLA, BASE e TRENO, ricevuti 0 argomenti"},
+      {{"scenario", "Ostrale_Fiorna"}, "servono CARTELLA, BASE e TRENO, ricevuti 2 argomenti"},
+      {{"scenario", "Ostrale_Fiorna", "40817", "altro"}, "servono CARTELLA, BASE e TRENO, ricevuti 4 argomenti"},
+      {{"scenario", "Ostrale_Fiorna", "40817", "--xml"}, "opzione sconosciuta --xml"},
+      {{"-j", "scenario", "Ostrale_Fiorna", "40817"}, "opzione sconosciuta -j"},
+      {{"scenario", "Ostrale_Fiorna", "40817", "--svg"}, "--svg vuole il nome del file"},
+      {{"scenario", "Ostrale_Fiorna", "40817", "--svg", "a", "--svg", "b"}, "--svg dato due volte"},
+  };
+  for (const caso_uso& caso : casi) {
+    SCOPED_TRACE(caso.errore);
+    EXPECT_EQ(esegui(caso.argomenti), 2);
+    EXPECT_EQ(err.str(), std::string("esamina_scenario: ") + caso.errore +
+                             "\nuso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE]\n");
+    EXPECT_EQ(out.str(), "");
+  }
+}
+
+TEST_F(Esamina, HelpAndVersionGoToStandardOutput) {
+  EXPECT_EQ(esegui({"--help"}), 0);
+  EXPECT_EQ(out.str().rfind("uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE]\n", 0), 0u);
+  EXPECT_NE(out.str().find("--svg FILE"), std::string::npos);
+  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(esegui({"--version"}), 0);
+  EXPECT_EQ(out.str(), "esamina_scenario 1.0.0\n");
+}
+
+TEST(EsaminaSuDisco, ReadsTheFilesThroughTheRealFileSystem) {
+  cartella_temporanea cartella;
+  esempio::scrivi_esempio(cartella.percorso().string(), esempio::modello_esempio());
+  std::ostringstream out, err;
+  const std::vector<std::string> argomenti = {cartella.percorso().string(), "Ostrale_Fiorna", "40817", "--svg",
+                                              cartella / "d.svg"};
+  ASSERT_EQ(strumenti::esegui_esamina(argomenti, piattaforma::sistema_reale().file(), out, err), 0) << err.str();
+  EXPECT_NE(out.str().find("Eventi (18)\n"), std::string::npos);
+  EXPECT_EQ(leggi_file(cartella / "d.svg").rfind("<?xml", 0), 0u);
+}
+
+}  // namespace
