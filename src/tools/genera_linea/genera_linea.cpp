@@ -137,6 +137,7 @@ std::string piano_rallentamenti(lavoro& w) {
 
 // Signals every 1.5 to 2 km from the start of the signal repetition.
 std::string piano_segnali(lavoro& w) {
+  // sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo: the scenario's own aspects.
   static constexpr std::int32_t aspetti[][10] = {
       {2, 4, 0, 0, 0, 2, 1, 0, 0, 0}, {2, 4, 1, 0, 0, 2, 3, 1, 0, 0}, {2, 3, 1, 1, 0, 2, 2, 1, 1, 0},
       {2, 4, 1, 1, 0, 2, 2, 1, 1, 0}, {1, 3, 4, 0, 0, 0, 0, 0, 0, 0}};
@@ -145,7 +146,7 @@ std::string piano_segnali(lavoro& w) {
   for (std::size_t i = 0; libera >= 0; ++i) {
     w.occupate.occupa(libera / 50 + 1);
     const auto& a = aspetti[i % std::size(aspetti)];
-    righe.append(riga("segnale", {libera, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], 0}));
+    righe.append(riga("segnale", {libera, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]}));
     const std::int32_t passo = w.caso.tra_passo_50(1500, 2000);
     libera = w.occupate.libera_vicina(libera + passo, libera + 1500, libera + 2000, w.lunghezza);
   }

@@ -16,6 +16,7 @@ namespace {
 struct compilato {
   compilatore::modello m;
   genera_linea::scenario_prova s;
+  std::vector<compilatore::avviso> avvisi;
 };
 
 compilato compila_generato(std::int32_t lunghezza) {
@@ -25,7 +26,7 @@ compilato compila_generato(std::int32_t lunghezza) {
   const compilatore::sorgenti file{"prova/Prova_linea.txt", "prova/Prova_1-.txt"};
   fs.file[file.linea] = c.s.linea;
   fs.file[file.treno] = c.s.treno;
-  c.m = compilatore::compila(fs, file, {"Prova", "1", 1, true});
+  c.m = compilatore::compila(fs, file, {"Prova", "1", 1, true, &c.avvisi});
   return c;
 }
 
@@ -61,6 +62,10 @@ TEST_P(GeneraLineaScala, CompilesCleanWithTheDensityOfARealLine) {
   const compilatore::modello& m = c.m;
 
   ASSERT_EQ(m.codice_errore, 0) << "posizione " << m.posizione_errore;
+  // Every item is one the format expects: no stray value, no list out of order.
+  for (const compilatore::avviso& a : c.avvisi) {
+    ADD_FAILURE() << "avviso alla riga " << a.dove.riga << ": '" << a.voce << "'";
+  }
   EXPECT_EQ(m.tabella[84].fine, lunghezza);
   EXPECT_EQ(m.punti.ultimo_indice(), lunghezza + 7000);
 
@@ -117,6 +122,7 @@ TEST(GeneraLinea, ShortestAndOddLengthsCompileClean) {
     SCOPED_TRACE(lunghezza);
     const compilato c = compila_generato(lunghezza);
     EXPECT_EQ(c.m.codice_errore, 0) << "posizione " << c.m.posizione_errore;
+    EXPECT_TRUE(c.avvisi.empty());
   }
 }
 
