@@ -31,7 +31,7 @@ function(uguale nome)
 endfunction()
 
 function(esegui stato_atteso)
-  execute_process(COMMAND "${ESEGUIBILE}" ${ARGN} WORKING_DIRECTORY "${LAVORO}"
+  execute_process(COMMAND ${EMULATORE} "${ESEGUIBILE}" ${ARGN} WORKING_DIRECTORY "${LAVORO}"
     RESULT_VARIABLE stato OUTPUT_VARIABLE uscita ERROR_VARIABLE errori)
   message(STATUS "exit ${stato}\n${uscita}${errori}")
   if(NOT stato EQUAL stato_atteso)
