@@ -68,7 +68,7 @@ std::string_view pezzi_tracciato::prossimo() {
   char* const ultimo_inizio = inizio + pezzo_.size() - byte_elemento_massimo;
   char* p = inizio;
   while (coordinata_ < 2 && p <= ultimo_inizio) {
-    const std::vector<double>& valori = coordinata_ == 0 ? punti_.x : punti_.y;
+    const tracciato::valori& valori = coordinata_ == 0 ? punti_.x : punti_.y;
     p = metti_elemento(p, punti_.tipo_di(metro_), valori[static_cast<std::size_t>(metro_)]);
     if (++metro_ > punti_.ultimo_indice()) {
       metro_ = 0;

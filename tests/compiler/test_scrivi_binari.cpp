@@ -104,7 +104,7 @@ TEST(FileTracciato, LineOf152000MetresHasTheFixedSizesAndElementKinds) {
 // The layout written out once more, element by element, to check the pieces against.
 std::string tracciato_atteso(const tracciato& t) {
   std::string atteso;
-  for (const std::vector<double>* valori : {&t.x, &t.y}) {
+  for (const tracciato::valori* valori : {&t.x, &t.y}) {
     for (std::int32_t m = 0; m <= t.ultimo_indice(); ++m) {
       const double v = (*valori)[static_cast<std::size_t>(m)];
       if (m >= t.assegnati) {
