@@ -182,7 +182,7 @@ const char* nome_tipo(tracciato::tipo tipo) {
 // Checks one coordinate's elements against the kinds the model can hold,
 // and copies their values.
 bool prendi_coordinata(std::span<const elemento> meta, const tracciato& punti, char coordinata,
-                       std::vector<double>& valori, lettore& l) {
+                       tracciato::valori& valori, lettore& l) {
   valori.resize(meta.size());
   for (std::size_t m = 0; m < meta.size(); ++m) {
     const auto atteso = punti.tipo_di(static_cast<std::int32_t>(m));

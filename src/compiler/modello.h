@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/memoria_grande.h"
+
 // MinGW's <cstdlib> defines alloca as a function-like macro, which would
 // rewrite the member of that name below; nothing here wants the C one.
 #undef alloca
@@ -79,8 +81,11 @@ inline constexpr std::int32_t estensione_linea = 7000;  // the grid and geometry
 struct tracciato {
   enum class tipo : std::uint16_t { vuoto = 0, intero = 2, reale = 5 };
 
-  std::vector<double> x;  // indexes 0 to lunghezza_estesa
-  std::vector<double> y;
+  // Written whole as soon as they are sized, so they take memory meant for that.
+  using valori = std::vector<double, piattaforma::allocatore_grande<double>>;
+
+  valori x;  // indexes 0 to lunghezza_estesa
+  valori y;
   std::int32_t assegnati = 0;
 
   bool esiste() const { return !x.empty(); }

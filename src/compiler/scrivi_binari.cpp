@@ -22,12 +22,6 @@ class scrittore {
     u16(static_cast<std::uint16_t>(u));
     u16(static_cast<std::uint16_t>(u >> 16));
   }
-  void f64(double v) {
-    const auto u = std::bit_cast<std::uint64_t>(v);
-    for (int spostamento = 0; spostamento < 64; spostamento += 8) {
-      u8(static_cast<std::uint8_t>(u >> spostamento));
-    }
-  }
   void testo(const std::string& t) {
     if (t.size() > 0xFFFF) {
       throw std::length_error("testo di " + std::to_string(t.size()) + " byte: al massimo 65535");
@@ -42,25 +36,56 @@ class scrittore {
   std::string byte_;
 };
 
-void scrivi_coordinata(scrittore& s, const tracciato& punti, const std::vector<double>& valori) {
-  for (std::int32_t m = 0; m <= punti.ultimo_indice(); ++m) {
-    const auto tipo = punti.tipo_di(m);
-    s.u16(static_cast<std::uint16_t>(tipo));
-    if (tipo == tracciato::tipo::intero) {
-      s.i16(static_cast<std::int16_t>(valori[static_cast<std::size_t>(m)]));
-    } else if (tipo == tracciato::tipo::reale) {
-      s.f64(valori[static_cast<std::size_t>(m)]);
-    }
-  }
+// Little-endian stores into a piece of the geometry file, whatever the host's byte order.
+char* metti_u16(char* p, std::uint16_t v) {
+  p[0] = static_cast<char>(v);
+  p[1] = static_cast<char>(v >> 8);
+  return p + 2;
+}
+
+char* metti_f64(char* p, double v) {
+  const auto u = std::bit_cast<std::uint64_t>(v);
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<char>(u >> (8 * i));
+  return p + 8;
+}
+
+// One variant element: its type code, then its value, if it has one.
+char* metti_elemento(char* p, tracciato::tipo tipo, double valore) {
+  p = metti_u16(p, static_cast<std::uint16_t>(tipo));
+  if (tipo == tracciato::tipo::intero) return metti_u16(p, static_cast<std::uint16_t>(static_cast<std::int16_t>(valore)));
+  if (tipo == tracciato::tipo::reale) return metti_f64(p, valore);
+  return p;
 }
 
 }  // namespace
 
+pezzi_tracciato::pezzi_tracciato(const tracciato& punti)
+    : punti_(punti), coordinata_(punti.esiste() ? 0 : 2), pezzo_(byte_pezzo, '\0') {}
+
+// All of coordinate 0, metre 0 upward, then all of coordinate 1.
+std::string_view pezzi_tracciato::prossimo() {
+  char* const inizio = pezzo_.data();
+  char* const ultimo_inizio = inizio + pezzo_.size() - byte_elemento_massimo;
+  char* p = inizio;
+  while (coordinata_ < 2 && p <= ultimo_inizio) {
+    const tracciato::valori& valori = coordinata_ == 0 ? punti_.x : punti_.y;
+    p = metti_elemento(p, punti_.tipo_di(metro_), valori[static_cast<std::size_t>(metro_)]);
+    if (++metro_ > punti_.ultimo_indice()) {
+      metro_ = 0;
+      ++coordinata_;
+    }
+  }
+  return {inizio, static_cast<std::size_t>(p - inizio)};
+}
+
 std::string contenuto_tracciato(const tracciato& punti) {
-  scrittore s(2 * (punti.x.size() * 10));
-  scrivi_coordinata(s, punti, punti.x);
-  scrivi_coordinata(s, punti, punti.y);
-  return s.prendi();
+  std::string contenuto;
+  contenuto.reserve(2 * punti.x.size() * 10);
+  pezzi_tracciato pezzi(punti);
+  for (std::string_view pezzo = pezzi.prossimo(); !pezzo.empty(); pezzo = pezzi.prossimo()) {
+    contenuto.append(pezzo);
+  }
+  return contenuto;
 }
 
 std::string contenuto_tabella(const std::array<voce, voci_tabella>& tabella) {
@@ -110,7 +135,8 @@ namespace compilatore {
 
 piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file, const modello& m) {
   if (m.calcola_tracciato != 0 && m.punti.esiste()) {
-    const auto esito = piattaforma::sostituisci_file(fs, file.tracciato, contenuto_tracciato(m.punti));
+    pezzi_tracciato pezzi(m.punti);
+    const auto esito = piattaforma::sostituisci_file(fs, file.tracciato, pezzi);
     if (!esito.riuscito()) return esito;
   }
   const auto esito = piattaforma::sostituisci_file(fs, file.tabella, contenuto_tabella(m.tabella));

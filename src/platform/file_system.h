@@ -7,6 +7,15 @@
 
 namespace piattaforma {
 
+// A file's content handed out piece by piece, so that a large file need never
+// be held whole in memory.
+class pezzi_contenuto {
+ public:
+  virtual ~pezzi_contenuto() = default;
+  // The next piece; empty once the content is over. Valid until the next call.
+  virtual std::string_view prossimo() = 0;
+};
+
 // Every file operation of the system goes through this interface, so that
 // the compiler and the writers run the same on disk, in memory (tests) and
 // under injected faults.
@@ -20,6 +29,9 @@ class file_system {
   // Creates or truncates `percorso` and writes all of `contenuto`; fails
   // unless every byte reached the disk and the file closed cleanly.
   virtual esito scrivi(const std::string& percorso, std::string_view contenuto) = 0;
+  // As scrivi, with the content in pieces. By default the pieces are joined
+  // and passed to scrivi, so a file system need not know about pieces.
+  virtual esito scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi);
   // Moves `da` over `a`, replacing an existing `a` in one step.
   virtual esito rinomina(const std::string& da, const std::string& a) = 0;
   virtual esito elimina(const std::string& percorso) = 0;
@@ -29,6 +41,8 @@ class file_system {
 // temporary file beside the target and is renamed over it only once it is
 // whole, so a failure leaves the older file as it was and no torn file.
 esito sostituisci_file(file_system& fs, const std::string& percorso, std::string_view contenuto);
+// The same, with the content in pieces.
+esito sostituisci_file(file_system& fs, const std::string& percorso, pezzi_contenuto& pezzi);
 
 // The name of the temporary file that sostituisci_file uses for `percorso`.
 std::string percorso_temporaneo(const std::string& percorso);

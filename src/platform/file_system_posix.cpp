@@ -43,23 +43,38 @@ esito file_system_posix::leggi(const std::string& percorso, std::string& contenu
   return esito::ok();
 }
 
-esito file_system_posix::scrivi(const std::string& percorso, std::string_view contenuto) {
+namespace {
+
+// Writes all of `dati` to `fd`; 0, or the errno of the failure.
+int scrivi_tutto(int fd, std::string_view dati) {
+  const char* da_scrivere = dati.data();
+  std::size_t restanti = dati.size();
+  while (restanti > 0) {
+    const ssize_t scritti = ::write(fd, da_scrivere, restanti);
+    if (scritti < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    da_scrivere += scritti;
+    restanti -= static_cast<std::size_t>(scritti);
+  }
+  return 0;
+}
+
+// Creates or truncates `percorso`, writes every piece `prossimo` gives until
+// an empty one, and closes the file.
+template <typename Prossimo>
+esito scrivi_file(const std::string& percorso, Prossimo prossimo) {
   const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) {
     return errore_di_sistema(percorso, errno);
   }
-  const char* dati = contenuto.data();
-  std::size_t restanti = contenuto.size();
-  while (restanti > 0) {
-    const ssize_t scritti = ::write(fd, dati, restanti);
-    if (scritti < 0) {
-      if (errno == EINTR) continue;
-      const int codice = errno;
+  for (std::string_view pezzo = prossimo(); !pezzo.empty(); pezzo = prossimo()) {
+    const int codice = scrivi_tutto(fd, pezzo);
+    if (codice != 0) {
       ::close(fd);
       return errore_di_sistema(percorso, codice);
     }
-    dati += scritti;
-    restanti -= static_cast<std::size_t>(scritti);
   }
   // The bytes must be on the disk before the caller renames the file over an
   // older one: otherwise a power cut can leave the new name on an empty file.
@@ -74,6 +89,22 @@ esito file_system_posix::scrivi(const std::string& percorso, std::string_view co
     return errore_di_sistema(percorso, errno);
   }
   return esito::ok();
+}
+
+}  // namespace
+
+esito file_system_posix::scrivi(const std::string& percorso, std::string_view contenuto) {
+  bool dato = false;
+  return scrivi_file(percorso, [&]() -> std::string_view {
+    if (dato) return {};
+    dato = true;
+    return contenuto;
+  });
+}
+
+// Each piece goes straight to the file: a large file is never held whole.
+esito file_system_posix::scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi) {
+  return scrivi_file(percorso, [&] { return pezzi.prossimo(); });
 }
 
 esito file_system_posix::rinomina(const std::string& da, const std::string& a) {

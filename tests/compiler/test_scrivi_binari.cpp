@@ -101,4 +101,61 @@ TEST(FileTracciato, LineOf152000MetresHasTheFixedSizesAndElementKinds) {
   EXPECT_EQ(file.substr(file.size() - 14, 14), doppio(158998.0) + byte({0, 0, 0, 0}));
 }
 
+// The layout written out once more, element by element, to check the pieces against.
+std::string tracciato_atteso(const tracciato& t) {
+  std::string atteso;
+  for (const tracciato::valori* valori : {&t.x, &t.y}) {
+    for (std::int32_t m = 0; m <= t.ultimo_indice(); ++m) {
+      const double v = (*valori)[static_cast<std::size_t>(m)];
+      if (m >= t.assegnati) {
+        atteso += byte({0, 0});
+      } else if (m < 2) {
+        const auto i = static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
+        atteso += byte({2, 0, i & 0xFF, i >> 8});
+      } else {
+        std::uint64_t u;
+        std::memcpy(&u, &v, sizeof u);
+        atteso += byte({5, 0});
+        for (int k = 0; k < 8; ++k) atteso.push_back(static_cast<char>((u >> (8 * k)) & 0xFF));
+      }
+    }
+  }
+  return atteso;
+}
+
+TEST(FileTracciato, PiecesAreBoundedAndJoinToTheWholeFile) {
+  modello m;
+  m.calcola_tracciato = 1;
+  m.alloca(152000);
+  // A curving track whose values use all eight bytes, so a misplaced byte shows.
+  m.punti.y[1] = 1.0;
+  for (std::int32_t q = 2; q <= 158998; ++q) {
+    m.punti.x[q] = m.punti.x[q - 1] + 0.001 * q;
+    m.punti.y[q] = m.punti.y[q - 1] + 1.0 / 3.0;
+  }
+  m.punti.assegnati = 158999;
+  const std::string atteso = tracciato_atteso(m.punti);
+  ASSERT_EQ(atteso.size(), 3179964u);
+
+  pezzi_tracciato pezzi(m.punti);
+  std::string unito;
+  int n_pezzi = 0;
+  for (std::string_view pezzo = pezzi.prossimo(); !pezzo.empty(); pezzo = pezzi.prossimo()) {
+    EXPECT_LE(pezzo.size(), 128u * 1024u);
+    unito.append(pezzo);
+    ++n_pezzi;
+  }
+  EXPECT_GT(n_pezzi, 20);
+  EXPECT_TRUE(pezzi.prossimo().empty());
+  EXPECT_TRUE(unito == atteso);
+  EXPECT_TRUE(contenuto_tracciato(m.punti) == atteso);
+}
+
+TEST(FileTracciato, NoGeometryGivesNoPieces) {
+  const tracciato vuoto;
+  pezzi_tracciato pezzi(vuoto);
+  EXPECT_TRUE(pezzi.prossimo().empty());
+  EXPECT_TRUE(contenuto_tracciato(vuoto).empty());
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/file_system_memoria.h"
+#include "pezzi_fissi.h"
 
 namespace {
 
@@ -39,6 +40,35 @@ TEST(SostituisciFile, FailureKeepsOlderFileAndLeavesNoTemporary) {
     fs.guasto = guasto;
     fs.file["a.dat"] = "vecchio";
     const auto esito = sostituisci_file(fs, "a.dat", "nuovo contenuto");
+    EXPECT_FALSE(esito.riuscito());
+    EXPECT_EQ(esito.percorso(), "a.dat");
+    EXPECT_EQ(fs.file.size(), 1u);
+    EXPECT_EQ(fs.file["a.dat"], "vecchio");
+  }
+}
+
+TEST(SostituisciFileAPezzi, JoinsThePiecesInOrderInMemory) {
+  for (const caso_pezzi& caso : casi_pezzi()) {
+    SCOPED_TRACE(caso.nome);
+    piattaforma::file_system_memoria fs;
+    fs.file["a.dat"] = std::string(400000, 'v');
+    pezzi_fissi pezzi(caso.pezzi);
+    ASSERT_TRUE(sostituisci_file(fs, "a.dat", pezzi).riuscito());
+    EXPECT_EQ(fs.file.size(), 1u);
+    EXPECT_TRUE(fs.file["a.dat"] == unisci(caso.pezzi));
+  }
+}
+
+// A file system that knows nothing of pieces gets them joined through its own
+// scrivi, so its faults still apply.
+TEST(SostituisciFileAPezzi, FailureKeepsOlderFile) {
+  for (const std::string guasto : {"scrivi", "rinomina"}) {
+    SCOPED_TRACE(guasto);
+    file_system_guasto fs;
+    fs.guasto = guasto;
+    fs.file["a.dat"] = "vecchio";
+    pezzi_fissi pezzi({"nuovo ", "contenuto"});
+    const auto esito = sostituisci_file(fs, "a.dat", pezzi);
     EXPECT_FALSE(esito.riuscito());
     EXPECT_EQ(esito.percorso(), "a.dat");
     EXPECT_EQ(fs.file.size(), 1u);

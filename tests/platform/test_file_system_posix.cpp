@@ -6,6 +6,7 @@
 #include "cartella_temporanea.h"
 #include "platform/file_system.h"
 #include "platform/file_system_posix.h"
+#include "pezzi_fissi.h"
 
 namespace {
 
@@ -52,6 +53,20 @@ TEST(FileSystemPosix, ReadOfMissingFileSaysWhichAndWhy) {
   ASSERT_FALSE(esito.riuscito());
   EXPECT_NE(esito.messaggio().find("manca.txt"), std::string::npos);
   EXPECT_NE(esito.messaggio().find("No such file"), std::string::npos);
+}
+
+TEST(FileSystemPosix, WritesPiecesInOrderOverALongerFile) {
+  for (const caso_pezzi& caso : casi_pezzi()) {
+    SCOPED_TRACE(caso.nome);
+    cartella_temporanea cartella;
+    piattaforma::file_system_posix fs;
+    const std::string percorso = cartella / "Ostrale_Fiorna_linea.dat";
+    scrivi_file(percorso, std::string(400000, 'v'));
+    pezzi_fissi pezzi(caso.pezzi);
+    ASSERT_TRUE(sostituisci_file(fs, percorso, pezzi).riuscito());
+    EXPECT_TRUE(leggi_file(percorso) == unisci(caso.pezzi));
+    EXPECT_FALSE(std::filesystem::exists(piattaforma::percorso_temporaneo(percorso)));
+  }
 }
 
 }  // namespace
