@@ -27,7 +27,7 @@ class file_system {
   // Reads the whole file into `contenuto`.
   virtual esito leggi(const std::string& percorso, std::string& contenuto) = 0;
   // Creates or truncates `percorso` and writes all of `contenuto`; fails
-  // unless every byte reached the disk and the file closed cleanly.
+  // unless every byte reached the file and the file closed cleanly.
   virtual esito scrivi(const std::string& percorso, std::string_view contenuto) = 0;
   // As scrivi, with the content in pieces. By default the pieces are joined
   // and passed to scrivi, so a file system need not know about pieces.

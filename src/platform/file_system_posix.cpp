@@ -76,14 +76,9 @@ esito scrivi_file(const std::string& percorso, Prossimo prossimo) {
       return errore_di_sistema(percorso, codice);
     }
   }
-  // The bytes must be on the disk before the caller renames the file over an
-  // older one: otherwise a power cut can leave the new name on an empty file.
-  while (::fsync(fd) != 0) {
-    if (errno == EINTR) continue;
-    const int codice = errno;
-    ::close(fd);
-    return errore_di_sistema(percorso, codice);
-  }
+  // No fsync: like compilers and build tools the run relies on the rename for
+  // atomicity (ext4 and its kin flush a file renamed over an older one), and a
+  // sync per file would cost more than the whole run.
   // A delayed write error (a full disk on NFS, say) shows only at close.
   if (::close(fd) != 0) {
     return errore_di_sistema(percorso, errno);
