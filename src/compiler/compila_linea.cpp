@@ -290,21 +290,10 @@ seguito voce_corpo(contesto& c, lettore_voci& l, stato_corpo& s, const std::stri
   return esito;
 }
 
-// Reads the keyword of the next body record; false at the end of the file.
-bool chiave_corpo(contesto& c, lettore_voci& l, std::string& chiave) {
-  if (l.alla_fine()) return false;
-  chiave = leggi_chiave(c, l);
-  for (int volta = 0; volta < 2 && contiene(chiave, "-"); ++volta) {
-    if (l.ha_raggiunto_fine()) return false;
-    chiave = leggi_chiave(c, l);
-  }
-  return !l.ha_raggiunto_fine();
-}
-
 // Returns false when an error ends the parse; error 15 only ends the loop.
 bool corpo(contesto& c, lettore_voci& l, stato_corpo& s) {
   std::string chiave;
-  while (chiave_corpo(c, l, chiave)) {
+  while (chiave_record(c, l, chiave)) {
     if (!nota_corpo(chiave)) avverti_se_sconosciuta(c, chiave, parole_corpo);
     // Without the geometry a curve's values are read as keywords in turn, by design.
     if (c.m.calcola_tracciato == 0 && e_curva(chiave)) tace_riga(c);

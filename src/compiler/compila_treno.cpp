@@ -188,20 +188,10 @@ seguito voce_treno(contesto& c, lettore_voci& l, stato_treno& s, const std::stri
   return esito;
 }
 
-bool chiave_treno(contesto& c, lettore_voci& l, std::string& chiave) {
-  if (l.alla_fine()) return false;
-  chiave = leggi_chiave(c, l);
-  for (int volta = 0; volta < 2 && contiene(chiave, "-"); ++volta) {
-    if (l.ha_raggiunto_fine()) return false;
-    chiave = leggi_chiave(c, l);
-  }
-  return !l.ha_raggiunto_fine();
-}
-
 // Returns false when an error ends the parse; error 15 only ends the loop.
 bool voci(contesto& c, lettore_voci& l, stato_treno& s) {
   std::string chiave;
-  while (chiave_treno(c, l, chiave)) {
+  while (chiave_record(c, l, chiave)) {
     if (!nota_treno(chiave)) avverti_se_sconosciuta(c, chiave, parole_treno);
     const seguito esito = voce_treno(c, l, s, chiave);
     annota_riservati(c);

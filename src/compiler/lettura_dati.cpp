@@ -50,13 +50,13 @@ void registra(contesto& c, std::int32_t codice, std::int32_t posizione) {
 void elimina_descrizione(contesto& c, const std::string& percorso) {
   if (!c.o.elimina_descrizioni) return;
   const auto e = c.fs.elimina(percorso);
-  if (!e.riuscito()) throw guasto_file(e.messaggio());
+  if (!e.riuscito()) throw guasto(e.messaggio());  // the platform's own "<file>: <reason>"
 }
 
 std::string leggi_descrizione(contesto& c, const std::string& percorso) {
   std::string testo;
   const auto e = c.fs.leggi(percorso, testo);
-  if (!e.riuscito()) throw guasto_file(e.messaggio());
+  if (!e.riuscito()) throw guasto(e.messaggio());  // the platform's own "<file>: <reason>"
   return testo;
 }
 
@@ -64,6 +64,16 @@ std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l) {
   std::string chiave = l.leggi_testo();
   c.voce_chiave = l.inizio_voce();
   return chiave;
+}
+
+bool chiave_record(contesto& c, testo_scenario::lettore_voci& l, std::string& chiave) {
+  if (l.alla_fine()) return false;
+  chiave = leggi_chiave(c, l);
+  for (int volta = 0; volta < 2 && testo_scenario::contiene(chiave, "-"); ++volta) {
+    if (l.ha_raggiunto_fine()) return false;
+    chiave = leggi_chiave(c, l);
+  }
+  return !l.ha_raggiunto_fine();
 }
 
 void avverti_se_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> parole) {

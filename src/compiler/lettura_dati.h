@@ -23,13 +23,6 @@ class guasto : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A description file the platform could not read or delete; its message is
-// the platform's own "<file>: <reason>", kept for the report.
-class guasto_file : public guasto {
- public:
-  using guasto::guasto;
-};
-
 // What a record tells its loop to do next.
 enum class seguito {
   prosegui,        // go on with the next item
@@ -67,6 +60,9 @@ std::string leggi_descrizione(contesto& c, const std::string& percorso);
 
 // Reads the next keyword item and remembers where it began.
 std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l);
+// Outside the general section: the keyword of the next record, past up to two
+// comment items; false when a read reached the end of the file.
+bool chiave_record(contesto& c, testo_scenario::lettore_voci& l, std::string& chiave);
 
 // Warnings, collected only when the caller gave somewhere to put them. Each
 // names the current keyword item.

@@ -18,8 +18,6 @@ void fallimento_generico(lettura::contesto& c, const std::exception& causa) {
     c.m.origine_errore.riga = lettura_fallita->dove().riga;
     c.m.origine_errore.colonna = lettura_fallita->dove().colonna;
   }
-  // Without the platform's words the user could not tell which file failed, or why.
-  if (dynamic_cast<const lettura::guasto_file*>(&causa) != nullptr) c.m.guasto_file = causa.what();
   if (!c.o.elimina_descrizioni) return;
   for (const std::string* percorso : {&c.file.linea, &c.file.treno}) {
     // Already failing: a file that will not go is left for the next run to replace.

@@ -133,7 +133,8 @@ struct modello {
   std::int32_t posizione_errore = 0;
   // Where in the description files the error arose, for diagnostics by line.
   origine origine_errore;
-  // What the generic error ran into (a value of the wrong kind, an unreadable file), in words.
+  // What the generic error ran into, in words: a value of the wrong kind, or the
+  // platform's "<file>: <reason>" for a description file it could not read or delete.
   std::string causa_errore;
 
   // For diagnostics only; nothing written to the binary files depends on them.
@@ -143,9 +144,6 @@ struct modello {
   std::int32_t n_stazioni = 0;
   std::int32_t n_cartelli = 0;
   std::int32_t n_segnali = 0;
-  // The platform's report ("<file>: <reason>") when the error came from a file
-  // that could not be read or deleted; empty otherwise.
-  std::string guasto_file;
 
   bool ha_griglia() const { return !celle.empty(); }
 

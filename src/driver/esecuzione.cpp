@@ -43,7 +43,8 @@ void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, std
   const compilatore::modello m = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
   if (m.codice_errore != compilatore::errore::nessuno) {
     std::string testo = testo_errore(m.codice_errore, m.posizione_errore);
-    if (!m.guasto_file.empty()) testo.append("\n").append(m.guasto_file);
+    // Without it the user could not tell which file failed, or why.
+    if (!m.causa_errore.empty()) testo.append("\n").append(m.causa_errore);
     throw errore_fatale(testo);
   }
   verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m));
