@@ -19,7 +19,7 @@ if [ -n "$compilatore" ]; then
   comando() { echo "$compilatore $1/Prova_linea.txt $1/Prova_1-.txt --output $1/uscita"; }
 else
   compilatore="$(programma "$build" compila_prova)"
-  [ -n "$compilatore" ] || { echo "né compila_scenario né compila_prova in $build" >&2; exit 1; }
+  [ -n "$compilatore" ] || { echo "ne' compila_scenario ne' compila_prova in $build" >&2; exit 1; }
   comando() { echo "$compilatore $1/Prova_linea.txt $1/Prova_1-.txt $1/uscita"; }
 fi
 installa_se_manca hyperfine hyperfine || echo "hyperfine non disponibile: tempi da /usr/bin/time (10 ms)" >&2
@@ -56,7 +56,7 @@ done
 awk '
   NR == 1 { l0 = $1; t0 = $2; m0 = $4 }
   NR > 1 {
-    printf "da %4d a %4d km: %.3f ms e %.1f KiB per km in più\n", lp / 1000, $1 / 1000,
+    printf "da %4d a %4d km: %.3f ms e %.1f KiB per km in piu'\n", lp / 1000, $1 / 1000,
       ($2 - tp) * 1e6 / ($1 - lp), ($4 - mp) * 1000 / ($1 - lp)
   }
   { lp = $1; tp = $2; mp = $4; l = $1; t = $2; m = $4 }
