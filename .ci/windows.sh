@@ -196,8 +196,14 @@ verifica_finestra_attesa() {
   awk -v s="$sopra" 'BEGIN { exit !(s == 0) }' || fallisci "lo sfondo della finestra non e' uniforme"
 }
 
+# The fatal path for real: the whole run, its identification check failing,
+# the message box shown and closed with Return; the run then ends with status 1
+# and has written no binary file.
 verifica_messaggio() {
-  wine "$build/tests/platform/schermo/mostra_messaggio.exe" &
+  local cartella
+  cartella=$(mktemp -d)
+  cp "$build/tests/platform/schermo/percorso_fatale.exe" "$cartella/"
+  wine "$cartella/percorso_fatale.exe" &
   local pid=$!
   local finestra
   finestra=$(aspetta_finestra genera_scenario)
@@ -207,8 +213,12 @@ verifica_messaggio() {
   xdotool windowfocus --sync "$finestra"
   xdotool key Return
   aspetta_fine "$pid"
-  [ "$stato_uscita" -eq 0 ] || fallisci "mostra_messaggio.exe: stato di uscita $stato_uscita"
-  echo "messaggio comparso e chiuso con Invio"
+  [ "$stato_uscita" -eq 1 ] || fallisci "percorso_fatale.exe: stato di uscita $stato_uscita invece di 1"
+  local binari
+  binari=$(find "$cartella" -name '*.dat' -o -name '*.sim')
+  [ -z "$binari" ] || fallisci "il percorso fatale ha scritto file binari: $binari"
+  rm -rf "$cartella"
+  echo "messaggio comparso e chiuso con Invio; stato 1, nessun file binario"
 }
 
 # A GUI program (no console window) that needs only the DLLs of Windows itself.
