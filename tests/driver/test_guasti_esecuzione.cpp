@@ -32,7 +32,7 @@ const uscita uscite[] = {
 constexpr int n_uscite = static_cast<int>(std::size(uscite));
 constexpr int primo_binario = 5;  // the compile runs between the texts and the binaries
 
-std::string in_programma(const std::string& nome) { return "/programma/" + nome; }
+std::string in_programma(const std::string& nome) { return piattaforma::unisci_percorso("/programma", nome); }
 std::string nuovo(const std::string& nome) { return leggi_file(std::string(CARTELLA_DATI_TEST) + "/" + nome); }
 // An older version that differs from the new one in length and in every byte that matters.
 std::string precedente(const std::string& nome) { return "versione precedente di " + nome + "\r\n" + std::string(333, '\x01'); }
