@@ -60,19 +60,6 @@ bool nota_corpo(const std::string& k) {
   return e_pendenza(k) || e_curva(k) || e_montagna(k) || e_indicatore(k) || e_cartello(k);
 }
 
-// Every error of the line half but 15 ends the parse and takes the line file with it.
-seguito ferma_linea(contesto& c, std::int32_t codice) {
-  registra(c, codice);
-  elimina_descrizione(c, c.file.linea);
-  return seguito::fermati;
-}
-
-seguito ferma_linea(contesto& c, std::int32_t codice, std::int32_t posizione) {
-  registra(c, codice, posizione);
-  elimina_descrizione(c, c.file.linea);
-  return seguito::fermati;
-}
-
 seguito fuori_griglia(contesto& c, std::int32_t p) {
   registra(c, errore::oltre_la_griglia, p);
   return seguito::fuori_griglia;
@@ -117,8 +104,8 @@ seguito leggi_lunghezza(contesto& c, lettore_voci& l) {
   const std::int32_t lunghezza = l.leggi_numero();
   if (troncato(l)) return seguito::fine_file;
   c.m.tabella[84].fine = lunghezza;
-  if (lunghezza > lunghezza_massima) return ferma_linea(c, errore::lunghezza_eccessiva);
-  if (lunghezza < 0) return ferma_linea(c, errore::lunghezza_negativa);
+  if (lunghezza > lunghezza_massima) return ferma(c, errore::lunghezza_eccessiva);
+  if (lunghezza < 0) return ferma(c, errore::lunghezza_negativa);
   // Sized once the section ends: nothing in it uses the grid, and a file
   // repeating the length line must not reallocate megabytes for every copy.
   c.lunghezza_letta = lunghezza;
@@ -132,14 +119,14 @@ seguito leggi_ripetizione(contesto& c, lettore_voci& l, const std::string& chiav
   if (troncato(l)) return seguito::fine_file;
   v.inizio = inizio;
   v.fine = fine;
-  if (v.inizio % 50 != 0) return ferma_linea(c, errore::ripetizione_inizio);
-  if (v.fine % 50 != 0) return ferma_linea(c, errore::ripetizione_fine);
+  if (v.inizio % 50 != 0) return ferma(c, errore::ripetizione_inizio);
+  if (v.fine % 50 != 0) return ferma(c, errore::ripetizione_fine);
   if (contiene(chiave, "4")) {
     v.progressiva = 4;
   } else if (contiene(chiave, "9")) {
     v.progressiva = 9;
   } else {
-    return ferma_linea(c, errore::ripetizione_codici);
+    return ferma(c, errore::ripetizione_codici);
   }
   if (v.fine == 0) v.progressiva = 0;
   return seguito::prosegui;
@@ -197,7 +184,7 @@ seguito pendenza(contesto& c, lettore_voci& l, stato_corpo& s, const std::string
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
-  if (k < 0) return ferma_linea(c, errore::posizione_negativa, p);
+  if (k < 0) return ferma(c, errore::posizione_negativa, p);
   avverti_se_indietro(c, chiave, p, s.ultima_pendenza);
   if (k > 0) riempi_pendenza(c.m, s, k);
   s.pendenza_precedente = g;
@@ -222,17 +209,17 @@ seguito curva(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& c
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   double k = curvatura(chiave);
-  if (k == 0) return ferma_linea(c, errore::curva_non_valida);
+  if (k == 0) return ferma(c, errore::curva_non_valida);
   if (contiene(chiave, "s")) k = -k;
   // The last two points of the geometry are never computed.
   if (std::int64_t{p} + n > std::int64_t{c.m.lunghezza_estesa} - 2) {
-    return ferma_linea(c, errore::curva_oltre_tracciato, p);
+    return ferma(c, errore::curva_oltre_tracciato, p);
   }
   // A curve that starts inside the one before it is laid after it instead.
   avverti_se_indietro(c, chiave, p, s.fine_curve);
   s.fine_curve = std::max(*s.fine_curve, p + n);
   const std::int32_t esito_curva = estendi_curva(c.m, s.q, p, n, k);
-  if (esito_curva != 0) return ferma_linea(c, esito_curva);
+  if (esito_curva != 0) return ferma(c, esito_curva);
   return seguito::prosegui;
 }
 
@@ -243,7 +230,7 @@ seguito montagna(contesto& c, lettore_voci& l) {
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, a, 100)) return fuori_griglia(c, a);
   const std::int32_t codice = memo_montagna(c.m, a, b, t);
-  if (codice != 0) return ferma_linea(c, codice, a);
+  if (codice != 0) return ferma(c, codice, a);
   return seguito::prosegui;
 }
 
@@ -253,7 +240,7 @@ seguito indicatore(contesto& c, lettore_voci& l) {
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_indicatori_v_max(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
-  if (codice != 0) return ferma_linea(c, codice, v[0]);
+  if (codice != 0) return ferma(c, codice, v[0]);
   return seguito::prosegui;
 }
 
@@ -264,10 +251,10 @@ seguito cartello(contesto& c, lettore_voci& l) {
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t i = indice_cella(p / 50.0 + 1);
-  if (i < 0) return ferma_linea(c, errore::posizione_negativa, p);
-  if (c.prossimo_cartello < 1) return ferma_linea(c, errore::troppi_cartelli, p);
+  if (i < 0) return ferma(c, errore::posizione_negativa, p);
+  if (c.prossimo_cartello < 1) return ferma(c, errore::troppi_cartelli, p);
   cella& cl = cella_in(c.m, i);
-  if (!libera(cl)) return ferma_linea(c, errore::cartello_su_cella_occupata, p);
+  if (!libera(cl)) return ferma(c, errore::cartello_su_cella_occupata, p);
   cl.evento = evento::cartello_indicatore;
   cl.dato1 = bassi_16(c.prossimo_cartello);
   c.m.tabella[static_cast<std::size_t>(c.prossimo_cartello)].nome = testo;
@@ -334,14 +321,14 @@ bool compila_linea(contesto& c) {
   const std::string testo = leggi_descrizione(c, c.file.linea);
   lettore_voci l(testo);
   if (!trova_generale(c, l)) {
-    ferma_linea(c, errore::generale_mancante);
+    ferma(c, errore::generale_mancante);
     return false;
   }
   if (!sezione_generale(c, l)) return false;
   progressive_ordina(c.m);
   // Everything after the general section, the closing fill included, works on the grid.
   if (!c.m.ha_griglia()) {
-    ferma_linea(c, errore::lunghezza_mancante);
+    ferma(c, errore::lunghezza_mancante);
     return false;
   }
   prepara_corpo(c);

@@ -47,13 +47,6 @@ bool nota_treno(const std::string& k) {
          e_segnale(k) || e_rallentamento(k) || e_abbattimento(k) || e_stazione(k);
 }
 
-// Every error of the service half but 15 ends the parse and takes the service file with it.
-seguito ferma_treno(contesto& c, std::int32_t codice, std::int32_t posizione) {
-  registra(c, codice, posizione);
-  elimina_descrizione(c, c.file.treno);
-  return seguito::fermati;
-}
-
 seguito fuori_griglia(contesto& c, std::int32_t p) {
   registra(c, errore::oltre_la_griglia, p);
   return seguito::fuori_griglia;
@@ -88,7 +81,7 @@ seguito velocita(contesto& c, lettore_voci& l, stato_treno& s, const std::string
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
-  if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
+  if (k < 0) return ferma(c, errore::posizione_negativa, p);
   avverti_se_indietro(c, chiave, p, s.ultima_velocita);
   if (k > 0) riempi_velocita(c.m, s, k);
   s.velocita_precedente = v;
@@ -101,7 +94,7 @@ seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s, const std::string
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
-  if (k < 0) return ferma_treno(c, errore::posizione_negativa, p);
+  if (k < 0) return ferma(c, errore::posizione_negativa, p);
   avverti_se_indietro(c, chiave, p, s.ultima_aderenza);
   if (k > 0) riempi_aderenza(c.m, s, k);
   s.aderenza_precedente = a;
@@ -114,7 +107,7 @@ seguito segnale(contesto& c, lettore_voci& l) {
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_segnale(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
-  if (codice != 0) return ferma_treno(c, codice, v[0]);
+  if (codice != 0) return ferma(c, codice, v[0]);
   ++c.m.n_segnali;
   return seguito::prosegui;
 }
@@ -125,7 +118,7 @@ seguito rallentamento(contesto& c, lettore_voci& l) {
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_rallentamento(c.m, v[0], v[1], v[2], v[3], v[4], v[5]);
-  if (codice != 0) return ferma_treno(c, codice, v[0]);
+  if (codice != 0) return ferma(c, codice, v[0]);
   // Placed, so both cells lie inside the grid.
   c.m.rallentamenti.push_back({static_cast<std::int32_t>(cella_inizio_rallentamento(v[0])),
                                static_cast<std::int32_t>(cella_avviso_rallentamento(v[0])),
@@ -139,9 +132,9 @@ seguito abbattimento(contesto& c, lettore_voci& l) {
   if (troncato(l)) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t i = indice_cella(p / 50.0);
-  if (i < 0) return ferma_treno(c, errore::posizione_negativa, p);
+  if (i < 0) return ferma(c, errore::posizione_negativa, p);
   cella& cl = cella_in(c.m, i);
-  if (!libera(cl)) return ferma_treno(c, errore::abbattimento_su_cella_occupata, p);
+  if (!libera(cl)) return ferma(c, errore::abbattimento_su_cella_occupata, p);
   if (w < 1) {
     cl.evento = evento::abbattimento_senza_valore;
   } else {

@@ -3,14 +3,17 @@
 #include <cstdint>
 #include <limits>
 
-#include "compiler/avvisi.h"
-
 #include "compiler/arrotonda.h"
+#include "compiler/avvisi.h"
 
 namespace compilatore::lettura {
 namespace {
 
 origine qui(const contesto& c) { return {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna}; }
+
+const std::string& file_in_lettura(const contesto& c) {
+  return c.in_file == origine::file::linea ? c.file.linea : c.file.treno;
+}
 
 // A warning at the current keyword item; the caller has checked that warnings are wanted.
 avviso& aggiungi(contesto& c, avviso::genere tipo, const std::string& chiave) {
@@ -64,6 +67,18 @@ std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l) {
   std::string chiave = l.leggi_testo();
   c.voce_chiave = l.inizio_voce();
   return chiave;
+}
+
+seguito ferma(contesto& c, std::int32_t codice) {
+  registra(c, codice);
+  elimina_descrizione(c, file_in_lettura(c));
+  return seguito::fermati;
+}
+
+seguito ferma(contesto& c, std::int32_t codice, std::int32_t posizione) {
+  registra(c, codice, posizione);
+  elimina_descrizione(c, file_in_lettura(c));
+  return seguito::fermati;
 }
 
 bool chiave_record(contesto& c, testo_scenario::lettore_voci& l, std::string& chiave) {

@@ -53,6 +53,9 @@ struct contesto {
 // Sets the error record; the origin is the current keyword item.
 void registra(contesto& c, std::int32_t codice);
 void registra(contesto& c, std::int32_t codice, std::int32_t posizione);
+// Every error but 15 ends the parse: records it and takes the file being read with it.
+seguito ferma(contesto& c, std::int32_t codice);
+seguito ferma(contesto& c, std::int32_t codice, std::int32_t posizione);
 // Deletes a description file, when this run deletes them at all.
 void elimina_descrizione(contesto& c, const std::string& percorso);
 // Reads a whole description file; a failure is a guasto.

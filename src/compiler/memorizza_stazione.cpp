@@ -13,18 +13,6 @@ constexpr std::uint8_t tipo_senza_celle = 25;
 // The area of a station must end at least this far before the next one begins.
 constexpr std::int64_t distanza_minima = 350;
 
-seguito ferma(contesto& c, std::int32_t codice) {
-  registra(c, codice);
-  elimina_descrizione(c, c.file.treno);
-  return seguito::fermati;
-}
-
-seguito ferma(contesto& c, std::int32_t codice, std::int32_t posizione) {
-  registra(c, codice, posizione);
-  elimina_descrizione(c, c.file.treno);
-  return seguito::fermati;
-}
-
 void leggi_campi(lettore_voci& l, voce& v) {
   v.capolinea = l.leggi_byte();
   v.flag_lunghezza = l.leggi_byte();
