@@ -4,17 +4,12 @@
 #include <functional>
 
 #include "compiler/leggi_binari.h"
+#include "byte_prova.h"
 #include "compiler/scrivi_binari.h"
 
 namespace {
 
 using namespace compilatore;
-
-std::string byte(std::initializer_list<int> valori) {
-  std::string s;
-  for (int v : valori) s.push_back(static_cast<char>(v));
-  return s;
-}
 
 void confronta(const voce& letta, const voce& attesa) {
   EXPECT_EQ(letta.tipo_stazione, attesa.tipo_stazione);

@@ -3,17 +3,12 @@
 #include <cstring>
 
 #include "compiler/modello.h"
+#include "byte_prova.h"
 #include "compiler/scrivi_binari.h"
 
 namespace {
 
 using namespace compilatore;
-
-std::string byte(std::initializer_list<int> valori) {
-  std::string s;
-  for (int v : valori) s.push_back(static_cast<char>(v));
-  return s;
-}
 
 TEST(FileTabella, EmptyTableIs87RecordsOf34ZeroBytes) {
   modello m;
