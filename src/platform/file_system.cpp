@@ -12,11 +12,10 @@ esito sostituisci(file_system& fs, const std::string& percorso, Scrivi scrivi) {
     scritto = fs.rinomina(temporaneo, percorso);
   }
   if (scritto.riuscito()) return scritto;
-  if (fs.esiste(temporaneo)) {
-    fs.elimina(temporaneo);  // best effort: the first failure is the one to report
-  }
+  // Best effort, and a temporary never made is no failure: the first failure is the one to report.
+  static_cast<void>(fs.elimina(temporaneo));
   // The user knows the target, not our temporary name.
-  return esito::errore(percorso, scritto.ragione());
+  return scritto.per(percorso);
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ class pezzi_contenuto {
 
 // Every file operation of the system goes through this interface, so that
 // the compiler and the writers run the same on disk, in memory (tests) and
-// under injected faults.
+// under injected faults. An operation on a file that is not there fails with
+// esito::non_trovato: act, and look at the outcome, rather than ask esiste()
+// first.
 class file_system {
  public:
   virtual ~file_system() = default;

@@ -11,6 +11,7 @@ namespace piattaforma {
 namespace {
 
 esito errore_di_sistema(const std::string& percorso, int codice) {
+  if (codice == ENOENT) return esito::non_trovato(percorso, std::strerror(codice));
   return esito::errore(percorso, std::strerror(codice));
 }
 

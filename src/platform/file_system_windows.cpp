@@ -9,8 +9,12 @@
 namespace piattaforma {
 namespace {
 
-esito errore_di_sistema(const std::string& percorso) {
-  return esito::errore(descrivi_errore(percorso, ::GetLastError()));
+// The name goes in the esito once; the reason is the system's alone.
+esito errore_di_sistema(const std::string& percorso, DWORD codice = ::GetLastError()) {
+  if (codice == ERROR_FILE_NOT_FOUND || codice == ERROR_PATH_NOT_FOUND) {
+    return esito::non_trovato(percorso, ragione_di_sistema(codice));
+  }
+  return esito::errore(percorso, ragione_di_sistema(codice));
 }
 
 // Closes the handle on every way out; the write path closes it itself to check the result.
@@ -59,22 +63,52 @@ esito file_system_windows::leggi(const std::string& percorso, std::string& conte
   return esito::ok();
 }
 
-esito file_system_windows::scrivi(const std::string& percorso, std::string_view contenuto) {
+namespace {
+
+// Writes all of `dati`; false with the error left in GetLastError.
+bool scrivi_tutto(HANDLE file, std::string_view dati) {
+  while (!dati.empty()) {
+    const auto pezzo = static_cast<DWORD>(std::min(dati.size(), blocco_massimo));
+    DWORD scritti = 0;
+    if (!::WriteFile(file, dati.data(), pezzo, &scritti, nullptr)) return false;
+    if (scritti == 0) {
+      // No progress and no error: the device took nothing; report it rather than spin.
+      ::SetLastError(ERROR_WRITE_FAULT);
+      return false;
+    }
+    dati.remove_prefix(scritti);
+  }
+  return true;
+}
+
+// Creates or truncates `percorso`, writes every piece `prossimo` gives until
+// an empty one, and closes the file.
+template <typename Prossimo>
+esito scrivi_file(const std::string& percorso, Prossimo prossimo) {
   maniglia file(::CreateFileW(in_largo(percorso).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valida()) return errore_di_sistema(percorso);
-  while (!contenuto.empty()) {
-    const auto pezzo = static_cast<DWORD>(std::min(contenuto.size(), blocco_massimo));
-    DWORD scritti = 0;
-    if (!::WriteFile(file.get(), contenuto.data(), pezzo, &scritti, nullptr)) return errore_di_sistema(percorso);
-    if (scritti == 0) {
-      // No progress and no error: the device took nothing; report it rather than spin.
-      return esito::errore(descrivi_errore(percorso, ERROR_WRITE_FAULT));
-    }
-    contenuto.remove_prefix(scritti);
+  for (std::string_view pezzo = prossimo(); !pezzo.empty(); pezzo = prossimo()) {
+    if (!scrivi_tutto(file.get(), pezzo)) return errore_di_sistema(percorso);
   }
   if (!file.chiudi()) return errore_di_sistema(percorso);
   return esito::ok();
+}
+
+}  // namespace
+
+esito file_system_windows::scrivi(const std::string& percorso, std::string_view contenuto) {
+  bool dato = false;
+  return scrivi_file(percorso, [&]() -> std::string_view {
+    if (dato) return {};
+    dato = true;
+    return contenuto;
+  });
+}
+
+// Each piece goes straight to the file: a large file is never held whole.
+esito file_system_windows::scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi) {
+  return scrivi_file(percorso, [&] { return pezzi.prossimo(); });
 }
 
 esito file_system_windows::rinomina(const std::string& da, const std::string& a) {

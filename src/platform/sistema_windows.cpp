@@ -17,7 +17,7 @@ std::wstring percorso_eseguibile() {
   for (;;) {
     const DWORD lunghezza = ::GetModuleFileNameW(nullptr, percorso.data(), static_cast<DWORD>(percorso.size()));
     if (lunghezza == 0) {
-      throw std::runtime_error(descrivi_errore("GetModuleFileNameW", ::GetLastError()));
+      throw std::runtime_error("GetModuleFileNameW: " + ragione_di_sistema(::GetLastError()));
     }
     if (lunghezza < percorso.size()) {
       percorso.resize(lunghezza);
