@@ -209,8 +209,8 @@ void completa_treno(contesto& c, stato_treno& s) {
     const voce& v = c.m.tabella[i];
     if (!multiplo_di_50(v.inizio) || !multiplo_di_50(v.fine)) {
       // Found after the file has gone: no record to point at.
-      c.m.codice_errore = errore::progressiva_non_multipla;
-      c.m.origine_errore = {};
+      c.errore.codice_errore = errore::progressiva_non_multipla;
+      c.errore.origine_errore = {};
     }
   }
 }

@@ -128,15 +128,6 @@ struct modello {
   std::int32_t n_celle = 0;
   std::int32_t calcola_tracciato = 0;
 
-  // The error record: the number of the last error (0 = none) and its position in metres.
-  std::int32_t codice_errore = 0;
-  std::int32_t posizione_errore = 0;
-  // Where in the description files the error arose, for diagnostics by line.
-  origine origine_errore;
-  // What the generic error ran into, in words: a value of the wrong kind, or the
-  // platform's "<file>: <reason>" for a description file it could not read or delete.
-  std::string causa_errore;
-
   // For diagnostics only; nothing written to the binary files depends on them.
   std::vector<origine_rallentamento> rallentamenti;
   // The record that first filled the reserved places of cell 1, if one did.

@@ -133,7 +133,9 @@ std::string contenuto_celle(const std::vector<cella>& celle) {
 
 namespace compilatore {
 
-piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file, const modello& m) {
+piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file,
+                                    const modello_pulito& pulito) {
+  const modello& m = pulito.m();
   if (m.calcola_tracciato != 0 && m.punti.esiste()) {
     pezzi_tracciato pezzi(m.punti);
     const auto esito = piattaforma::sostituisci_file(fs, file.tracciato, pezzi);

@@ -1,6 +1,7 @@
 #include "driver/esecuzione.h"
 
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 #include "compiler/compilatore.h"
@@ -40,20 +41,31 @@ void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, std
       .calcola_tracciato = j,
       .elimina_descrizioni = true,
   };
-  const compilatore::modello m = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
-  if (m.codice_errore != compilatore::errore::nessuno) {
-    std::string testo = testo_errore(m.codice_errore, m.posizione_errore);
+  const compilatore::compilato c = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
+  const auto pulito = c.pulito();
+  if (!pulito) {
+    std::string testo = testo_errore(c.errore.codice_errore, c.errore.posizione_errore);
     // Without it the user could not tell which file failed, or why.
-    if (!m.causa_errore.empty()) testo.append("\n").append(m.causa_errore);
+    if (!c.errore.causa_errore.empty()) testo.append("\n").append(c.errore.causa_errore);
     throw errore_fatale(testo);
   }
-  verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m));
+  verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *pulito));
+}
+
+// The platform says by an exception why it cannot name the program's folder:
+// a failure of the platform like any other, not a fault of the program.
+std::string cartella_del_programma(piattaforma::sistema& sistema) {
+  try {
+    return sistema.cartella_programma();
+  } catch (const std::runtime_error& e) {
+    throw errore_fatale(e.what());
+  }
 }
 
 // Form_Load's work, in its fixed order.
 void lavora(piattaforma::sistema& sistema) {
   piattaforma::file_system& fs = sistema.file();
-  const nomi_file nomi = forma_nomi(sistema.cartella_programma(), testo_scenario::nomi::nome_base,
+  const nomi_file nomi = forma_nomi(cartella_del_programma(sistema), testo_scenario::nomi::nome_base,
                                     testo_scenario::nomi::codice_treno);
   verifica(testo_scenario::dati_linea(fs, nomi.linea_txt));
   verifica(testo_scenario::dati_treno(fs, nomi.treno_txt));
@@ -79,18 +91,29 @@ std::string testo_errore(std::int32_t numero, std::int32_t posizione) {
   return testo;
 }
 
+std::string testo_errore_interno(std::string_view causa) {
+  return std::string(inizio_errore_interno) + std::string(causa);
+}
+
 int esegui(piattaforma::sistema& sistema) {
   sistema.mostra_attesa(messaggio_attesa);
+  std::string testo;
+  int stato = uscita_riuscita;
   try {
     lavora(sistema);
+  } catch (const errore_fatale& e) {
+    testo = e.what();
+    stato = uscita_errore;
   } catch (const std::exception& e) {
-    // The box replaces the wait window rather than standing over it.
-    sistema.chiudi_attesa();
-    sistema.messaggio(titolo_programma, e.what());
-    return 1;
+    // A fault of the program, not of the scenario or the platform: said as
+    // such, and nothing is deleted because of it.
+    testo = testo_errore_interno(e.what());
+    stato = uscita_errore_interno;
   }
   sistema.chiudi_attesa();
-  return 0;
+  // The box replaces the wait window rather than standing over it.
+  if (stato != uscita_riuscita) sistema.messaggio(titolo_programma, testo);
+  return stato;
 }
 
 }  // namespace guida

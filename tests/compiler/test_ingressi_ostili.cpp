@@ -13,7 +13,7 @@ namespace {
 const compilatore::sorgenti sorgenti{"p/Ostrale_Fiorna_linea.txt", "p/Ostrale_Fiorna_40817-.txt"};
 const compilatore::opzioni opzioni{"Ostrale_Fiorna", "40817", 1, true};
 
-compilatore::modello compila(const std::string& linea, const std::string& treno) {
+compilatore::compilato compila(const std::string& linea, const std::string& treno) {
   piattaforma::file_system_memoria fs;
   fs.file[sorgenti.linea] = linea;
   fs.file[sorgenti.treno] = treno;
@@ -126,19 +126,21 @@ std::string leggi_dati(const std::string& nome) { return leggi_file(std::string(
 TEST(IngressiOstili, EveryMalformedRecordGivesItsNumberedErrorAndTheScenarioStillCompiles) {
   for (const auto& c : casi) {
     SCOPED_TRACE(c.nome);
-    const compilatore::modello m = compila(c.linea, c.treno);
-    EXPECT_EQ(m.codice_errore, c.codice);
+    const compilatore::compilato fatto = compila(c.linea, c.treno);
+    const compilatore::errore_compilazione& e = fatto.errore;
+    EXPECT_EQ(e.codice_errore, c.codice);
     // Every refusal is a known number the user can look up.
-    EXPECT_FALSE(compilatore::descrizione_errore(m.codice_errore).empty() && m.codice_errore != 0);
-    if (m.codice_errore == 0) {
+    EXPECT_FALSE(compilatore::descrizione_errore(e.codice_errore).empty() && e.codice_errore != 0);
+    if (e.codice_errore == 0) {
       // Accepted input must also go through the writers.
-      EXPECT_EQ(compilatore::contenuto_celle(m.celle).size(), m.celle.size() * compilatore::byte_cella);
+      EXPECT_EQ(compilatore::contenuto_celle(fatto.m.celle).size(), fatto.m.celle.size() * compilatore::byte_cella);
     }
   }
   // Nothing the bad input did lingers: the embedded scenario compiles to its expected files.
-  const compilatore::modello m =
+  const compilatore::compilato fatto =
       compila(leggi_dati("Ostrale_Fiorna_linea.txt"), leggi_dati("Ostrale_Fiorna_40817-.txt"));
-  ASSERT_EQ(m.codice_errore, 0);
+  ASSERT_EQ(fatto.errore.codice_errore, 0);
+  const compilatore::modello& m = fatto.m;
   EXPECT_TRUE(compilatore::contenuto_tracciato(m.punti) == leggi_dati("Ostrale_Fiorna_linea.dat"));
   EXPECT_TRUE(compilatore::contenuto_tabella(m.tabella) == leggi_dati("Ostrale_Fiorna_40817.sim"));
   EXPECT_TRUE(compilatore::contenuto_celle(m.celle) == leggi_dati("Ostrale_Fiorna_40817.dat"));
@@ -147,13 +149,15 @@ TEST(IngressiOstili, EveryMalformedRecordGivesItsNumberedErrorAndTheScenarioStil
 TEST(IngressiOstili, LoneCrAndLoneLfEndLinesAsCrLfDoes) {
   const std::string corpo_linea = "pendenza, 5000\r\n-8\r\ncartello_indicatore, 3000, (Km 3)\r\n";
   const std::string corpo_treno = "orologio, 17\r\n4 30\r\nsegnale, 1650, 2, 4, 0, 0, 0, 2, 1, 0, 0, 0\r\n";
-  const compilatore::modello crlf = compila(linea(corpo_linea), treno(corpo_treno));
-  ASSERT_EQ(crlf.codice_errore, 0);
+  const compilatore::compilato fatto_crlf = compila(linea(corpo_linea), treno(corpo_treno));
+  ASSERT_EQ(fatto_crlf.errore.codice_errore, 0);
+  const compilatore::modello& crlf = fatto_crlf.m;
   for (const char* fine : {"\r", "\n"}) {
     SCOPED_TRACE(fine[0] == '\r' ? "CR" : "LF");
-    const compilatore::modello m = compila(sostituisci(linea(corpo_linea), "\r\n", fine),
-                                          sostituisci(treno(corpo_treno), "\r\n", fine));
-    ASSERT_EQ(m.codice_errore, 0);
+    const compilatore::compilato fatto = compila(sostituisci(linea(corpo_linea), "\r\n", fine),
+                                                sostituisci(treno(corpo_treno), "\r\n", fine));
+    ASSERT_EQ(fatto.errore.codice_errore, 0);
+    const compilatore::modello& m = fatto.m;
     EXPECT_TRUE(compilatore::contenuto_celle(m.celle) == compilatore::contenuto_celle(crlf.celle));
     EXPECT_TRUE(compilatore::contenuto_tabella(m.tabella) == compilatore::contenuto_tabella(crlf.tabella));
     EXPECT_EQ(m.tabella[86].gruppo_b2, 4);

@@ -1,5 +1,6 @@
 #include "tools/compila/esegui_compila.h"
 
+#include <exception>
 #include <map>
 #include <optional>
 #include <vector>
@@ -61,10 +62,10 @@ compilatore::origine::file file_senza_posto(std::int32_t numero) {
   return compilatore::origine::file::linea;
 }
 
-std::string rapporto_errore(sorgenti_autore& s, const compilatore::modello& m) {
-  const std::string messaggio = messaggio_errore(m.codice_errore, m.posizione_errore, m.causa_errore);
-  if (m.origine_errore.nota()) return s.diagnostica_in(m.origine_errore, messaggio);
-  return diagnostica(s.nome(file_senza_posto(m.codice_errore)), std::nullopt, messaggio, std::nullopt);
+std::string rapporto_errore(sorgenti_autore& s, const compilatore::errore_compilazione& e) {
+  const std::string messaggio = messaggio_errore(e.codice_errore, e.posizione_errore, e.causa_errore);
+  if (e.origine_errore.nota()) return s.diagnostica_in(e.origine_errore, messaggio);
+  return diagnostica(s.nome(file_senza_posto(e.codice_errore)), std::nullopt, messaggio, std::nullopt);
 }
 
 int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system& fs, std::ostream& uscita,
@@ -76,12 +77,13 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
   o.calcola_tracciato = r.senza_tracciato ? 0 : 1;
   o.elimina_descrizioni = false;  // the author's own files
   o.avvisi = &avvisi;
-  const compilatore::modello m = compilatore::compila(fs, {r.linea, r.treno}, o);
+  const compilatore::compilato c = compilatore::compila(fs, {r.linea, r.treno}, o);
 
   sorgenti_autore sorgenti(fs, r);
   for (const compilatore::avviso& a : avvisi) errori << sorgenti.diagnostica_in(a.dove, messaggio_avviso(a));
-  if (m.codice_errore != compilatore::errore::nessuno) {
-    errori << rapporto_errore(sorgenti, m);
+  const auto pulito = c.pulito();
+  if (!pulito) {
+    errori << rapporto_errore(sorgenti, c.errore);
     return uscita_errori;
   }
   if (r.rigoroso && !avvisi.empty()) {
@@ -92,20 +94,18 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
   if (!r.solo_verifica) {
     const guida::nomi_file nomi = guida::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
     const piattaforma::esito scritto =
-        compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m);
+        compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *pulito);
     if (!scritto.riuscito()) {
       errori << programma << ": " << scritto.messaggio() << "\n";
       return uscita_errori;
     }
   }
-  uscita << riepilogo(m);
+  uscita << riepilogo(c.m);
   return uscita_riuscita;
 }
 
-}  // namespace
-
-int esegui_compila(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
-                   std::ostream& errori) {
+int esegui(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
+           std::ostream& errori) {
   const lettura_argomenti a = leggi_argomenti(argomenti);
   if (!a.valida) return errore_uso(errori, a.errore);
   const richiesta& r = *a.valida;
@@ -120,6 +120,19 @@ int esegui_compila(std::span<const std::string> argomenti, piattaforma::file_sys
   const lettura_nomi n = ricava_nomi(r.linea, r.treno);
   if (!n.validi) return errore_uso(errori, n.errore);
   return compila(r, *n.validi, fs, uscita, errori);
+}
+
+}  // namespace
+
+int esegui_compila(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
+                   std::ostream& errori) {
+  try {
+    return esegui(argomenti, fs, uscita, errori);
+  } catch (const std::exception& e) {
+    // A fault of the program, not of the author's files, which it has not touched.
+    errori << programma << ": errore interno del programma: " << e.what() << "\n";
+    return uscita_interna;
+  }
 }
 
 }  // namespace strumento_compila
