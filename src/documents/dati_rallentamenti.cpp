@@ -51,9 +51,10 @@ testo_scenario::tabella_righe righe_dati_rallentamenti() {
   tabella.aggiungi("                               Modulo M. 3");
   tabella.aggiungi("                           ORDINE DI RALLENTAMENTO");
   tabella.aggiungi(" " + std::string(80, '_'));
-  tabella.aggiungi("  Linea  OSTRALE CENTRALE - FIORNA");
+  tabella.aggiungi("  Linea  " + std::string(nomi::origine) + " - " + std::string(nomi::destinazione));
   tabella.aggiungi("");
-  tabella.aggiungi("  Si ordina al macchinista del treno 40817 di effettuare i seguenti rallentamenti");
+  tabella.aggiungi("  Si ordina al macchinista del treno " + std::string(nomi::codice_treno) +
+                   " di effettuare i seguenti rallentamenti");
   tabella.aggiungi("  " + std::string(79, '_'));
 
   tabella.aggiungi(" |   |                            |Inizio dopo |          |         |            |");
