@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/esito.h"
 
@@ -14,6 +15,17 @@ class pezzi_contenuto {
   virtual ~pezzi_contenuto() = default;
   // The next piece; empty once the content is over. Valid until the next call.
   virtual std::string_view prossimo() = 0;
+};
+
+// A whole content as its one piece, so that a file system that streams writes
+// a whole content by the same path.
+class pezzo_unico : public pezzi_contenuto {
+ public:
+  explicit pezzo_unico(std::string_view contenuto) : contenuto_(contenuto) {}
+  std::string_view prossimo() override { return std::exchange(contenuto_, {}); }
+
+ private:
+  std::string_view contenuto_;
 };
 
 // Every file operation of the system goes through this interface, so that

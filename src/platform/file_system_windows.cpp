@@ -81,34 +81,23 @@ bool scrivi_tutto(HANDLE file, std::string_view dati) {
   return true;
 }
 
-// Creates or truncates `percorso`, writes every piece `prossimo` gives until
-// an empty one, and closes the file.
-template <typename Prossimo>
-esito scrivi_file(const std::string& percorso, Prossimo prossimo) {
-  maniglia file(::CreateFileW(in_largo(percorso).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valida()) return errore_di_sistema(percorso);
-  for (std::string_view pezzo = prossimo(); !pezzo.empty(); pezzo = prossimo()) {
-    if (!scrivi_tutto(file.get(), pezzo)) return errore_di_sistema(percorso);
-  }
-  if (!file.chiudi()) return errore_di_sistema(percorso);
-  return esito::ok();
-}
-
 }  // namespace
 
 esito file_system_windows::scrivi(const std::string& percorso, std::string_view contenuto) {
-  bool dato = false;
-  return scrivi_file(percorso, [&]() -> std::string_view {
-    if (dato) return {};
-    dato = true;
-    return contenuto;
-  });
+  pezzo_unico pezzo(contenuto);
+  return file_system_windows::scrivi_a_pezzi(percorso, pezzo);
 }
 
 // Each piece goes straight to the file: a large file is never held whole.
 esito file_system_windows::scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi) {
-  return scrivi_file(percorso, [&] { return pezzi.prossimo(); });
+  maniglia file(::CreateFileW(in_largo(percorso).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valida()) return errore_di_sistema(percorso);
+  for (std::string_view pezzo = pezzi.prossimo(); !pezzo.empty(); pezzo = pezzi.prossimo()) {
+    if (!scrivi_tutto(file.get(), pezzo)) return errore_di_sistema(percorso);
+  }
+  if (!file.chiudi()) return errore_di_sistema(percorso);
+  return esito::ok();
 }
 
 esito file_system_windows::rinomina(const std::string& da, const std::string& a) {

@@ -33,19 +33,25 @@ TEST(SostituisciFile, ReplacesWholeContentInMemory) {
   EXPECT_EQ(fs.file["a.dat"], "nuovo");
 }
 
-// The failure names the target once, never the temporary, with the platform's reason.
+// Whole or in pieces, a failure keeps the older file, leaves no temporary and
+// names the target once, never the temporary, with the platform's reason.
+// Pieces reach a file system that knows nothing of them joined through its
+// own scrivi, so its faults apply to them too.
 TEST(SostituisciFile, FailureKeepsOlderFileLeavesNoTemporaryAndNamesTheTarget) {
-  for (const caso_guasto& g : guasti) {
-    SCOPED_TRACE(g.ragione);
-    piattaforma::file_system_memoria memoria;
-    file_system_guasto fs(memoria, g.tipo, "a.dat");
-    memoria.file["a.dat"] = "vecchio";
-    const auto esito = sostituisci_file(fs, "a.dat", "nuovo contenuto");
-    EXPECT_FALSE(esito.riuscito());
-    EXPECT_FALSE(esito.mancante());
-    EXPECT_EQ(esito.messaggio(), "a.dat: " + std::string(g.ragione));
-    EXPECT_EQ(memoria.file.size(), 1u);
-    EXPECT_EQ(memoria.file["a.dat"], "vecchio");
+  for (const bool a_pezzi : {false, true}) {
+    for (const caso_guasto& g : guasti) {
+      SCOPED_TRACE(std::string(a_pezzi ? "in pieces: " : "whole: ") + std::string(g.ragione));
+      piattaforma::file_system_memoria memoria;
+      file_system_guasto fs(memoria, g.tipo, "a.dat");
+      memoria.file["a.dat"] = "vecchio";
+      pezzi_fissi pezzi({"nuovo ", "contenuto"});
+      const auto esito =
+          a_pezzi ? sostituisci_file(fs, "a.dat", pezzi) : sostituisci_file(fs, "a.dat", "nuovo contenuto");
+      EXPECT_FALSE(esito.mancante());
+      EXPECT_EQ(esito.messaggio(), "a.dat: " + std::string(g.ragione));
+      EXPECT_EQ(fs.guasti_iniettati, 1);
+      EXPECT_EQ(memoria.file, (std::map<std::string, std::string>{{"a.dat", "vecchio"}}));
+    }
   }
 }
 
@@ -58,23 +64,6 @@ TEST(SostituisciFileAPezzi, JoinsThePiecesInOrderInMemory) {
     ASSERT_TRUE(sostituisci_file(fs, "a.dat", pezzi).riuscito());
     EXPECT_EQ(fs.file.size(), 1u);
     EXPECT_TRUE(fs.file["a.dat"] == unisci(caso.pezzi));
-  }
-}
-
-// A file system that knows nothing of pieces gets them joined through its own
-// scrivi, so its faults still apply.
-TEST(SostituisciFileAPezzi, FailureKeepsOlderFile) {
-  for (const caso_guasto& g : guasti) {
-    SCOPED_TRACE(g.ragione);
-    piattaforma::file_system_memoria memoria;
-    file_system_guasto fs(memoria, g.tipo, "a.dat");
-    memoria.file["a.dat"] = "vecchio";
-    pezzi_fissi pezzi({"nuovo ", "contenuto"});
-    const auto esito = sostituisci_file(fs, "a.dat", pezzi);
-    EXPECT_EQ(esito.messaggio(), "a.dat: " + std::string(g.ragione));
-    EXPECT_GT(fs.guasti_iniettati, 0);
-    EXPECT_EQ(memoria.file.size(), 1u);
-    EXPECT_EQ(memoria.file["a.dat"], "vecchio");
   }
 }
 
