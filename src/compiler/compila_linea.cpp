@@ -103,7 +103,7 @@ seguito leggi_in(lettore_voci& l, std::int32_t& campo) {
 seguito leggi_lunghezza(contesto& c, lettore_voci& l) {
   const std::int32_t lunghezza = l.leggi_numero();
   if (troncato(l)) return seguito::fine_file;
-  c.m.tabella[84].fine = lunghezza;
+  c.m.tabella[formato::voce_lunghezza].fine = lunghezza;
   if (lunghezza > lunghezza_massima) return ferma(c, errore::lunghezza_eccessiva);
   if (lunghezza < 0) return ferma(c, errore::lunghezza_negativa);
   // Sized once the section ends: nothing in it uses the grid, and a file
@@ -113,7 +113,7 @@ seguito leggi_lunghezza(contesto& c, lettore_voci& l) {
 }
 
 seguito leggi_ripetizione(contesto& c, lettore_voci& l, const std::string& chiave) {
-  voce& v = c.m.tabella[86];
+  voce& v = c.m.tabella[formato::voce_ripetizione];
   const std::int32_t inizio = l.leggi_numero();
   const std::int32_t fine = l.leggi_numero();
   if (troncato(l)) return seguito::fine_file;
@@ -137,12 +137,12 @@ seguito voce_generale(contesto& c, lettore_voci& l, const std::string& chiave) {
   seguito esito = seguito::prosegui;
   const auto prosegui = [&] { return esito == seguito::prosegui; };
   if (e_lunghezza(chiave)) esito = leggi_lunghezza(c, l);
-  if (prosegui() && e_progressiva(chiave, "tre")) esito = leggi_progressiva(l, t[81]);
-  if (prosegui() && e_progressiva(chiave, "due")) esito = leggi_progressiva(l, t[82]);
-  if (prosegui() && e_progressiva(chiave, "uno")) esito = leggi_progressiva(l, t[83]);
-  if (prosegui() && e_sfondo(chiave, "uno")) esito = leggi_in(l, t[85].inizio);
-  if (prosegui() && e_sfondo(chiave, "due")) esito = leggi_in(l, t[85].progressiva);
-  if (prosegui() && e_sfondo(chiave, "tre")) esito = leggi_in(l, t[85].fine);
+  if (prosegui() && e_progressiva(chiave, "tre")) esito = leggi_progressiva(l, t[formato::voce_progressiva_tre]);
+  if (prosegui() && e_progressiva(chiave, "due")) esito = leggi_progressiva(l, t[formato::voce_progressiva_due]);
+  if (prosegui() && e_progressiva(chiave, "uno")) esito = leggi_progressiva(l, t[formato::voce_progressiva_uno]);
+  if (prosegui() && e_sfondo(chiave, "uno")) esito = leggi_in(l, t[formato::voce_nome_base].inizio);
+  if (prosegui() && e_sfondo(chiave, "due")) esito = leggi_in(l, t[formato::voce_nome_base].progressiva);
+  if (prosegui() && e_sfondo(chiave, "tre")) esito = leggi_in(l, t[formato::voce_nome_base].fine);
   if (prosegui() && e_ripetizione(chiave)) esito = leggi_ripetizione(c, l, chiave);
   return esito;
 }
@@ -295,7 +295,7 @@ bool corpo(contesto& c, lettore_voci& l, stato_corpo& s) {
 
 void prepara_corpo(contesto& c) {
   c.m.n_montagne = 0;
-  c.prossimo_cartello = 80;
+  c.prossimo_cartello = formato::voce_primo_cartello;
   if (c.m.punti.esiste()) {
     c.m.punti.x[0] = 0;
     c.m.punti.y[0] = 0;

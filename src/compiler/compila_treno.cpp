@@ -168,12 +168,14 @@ seguito voce_treno(contesto& c, lettore_voci& l, stato_treno& s, const std::stri
   auto& t = c.m.tabella;
   seguito esito = seguito::prosegui;
   const auto prosegui = [&] { return esito == seguito::prosegui; };
-  if (e_massa_frenata(chiave)) esito = leggi_campo(l, t[84].inizio, &lettore_voci::leggi_numero);
-  if (prosegui() && e_vetture(chiave)) esito = leggi_campo(l, t[84].progressiva, &lettore_voci::leggi_numero);
+  voce& treno = t[formato::voce_lunghezza];
+  voce& ripetizione = t[formato::voce_ripetizione];
+  if (e_massa_frenata(chiave)) esito = leggi_campo(l, treno.inizio, &lettore_voci::leggi_numero);
+  if (prosegui() && e_vetture(chiave)) esito = leggi_campo(l, treno.progressiva, &lettore_voci::leggi_numero);
   if (prosegui() && e_velocita(chiave)) esito = velocita(c, l, s, chiave);
   if (prosegui() && e_aderenza(chiave)) esito = aderenza(c, l, s, chiave);
-  if (prosegui() && e_orologio(chiave)) esito = leggi_orologio(l, t[86]);
-  if (prosegui() && e_sabbia(chiave)) esito = leggi_campo(l, t[86].gruppo_a1, &lettore_voci::leggi_corto);
+  if (prosegui() && e_orologio(chiave)) esito = leggi_orologio(l, ripetizione);
+  if (prosegui() && e_sabbia(chiave)) esito = leggi_campo(l, ripetizione.gruppo_a1, &lettore_voci::leggi_corto);
   if (prosegui() && e_segnale(chiave)) esito = segnale(c, l);
   if (prosegui() && e_rallentamento(chiave)) esito = rallentamento(c, l);
   if (prosegui() && e_abbattimento(chiave)) esito = abbattimento(c, l);
@@ -205,7 +207,7 @@ void completa_treno(contesto& c, stato_treno& s) {
     ++s.indice_velocita;
   } while (s.indice_velocita < ultima);
   riempi_aderenza(c.m, s, ultima);
-  for (std::size_t i = 81; i <= 83; ++i) {
+  for (int i = formato::voce_progressiva_tre; i <= formato::voce_progressiva_uno; ++i) {
     const voce& v = c.m.tabella[i];
     if (!multiplo_di_50(v.inizio) || !multiplo_di_50(v.fine)) {
       // Found after the file has gone: no record to point at.

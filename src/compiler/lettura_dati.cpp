@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "compiler/arrotonda.h"
 #include "compiler/avvisi.h"
+#include "formato/arrotonda.h"
 
 namespace compilatore::lettura {
 namespace {
@@ -33,7 +33,7 @@ bool senza_dati(const std::string& chiave) {
 
 // Rounds and range-checks in double, before any conversion that could overflow.
 double arrotonda_entro(double valore, double minimo, double massimo) {
-  const double r = arrotonda(valore);
+  const double r = formato::arrotonda(valore);
   if (!(r >= minimo && r <= massimo)) throw guasto("valore convertito fuori dai limiti del campo");
   return r;
 }
@@ -130,7 +130,7 @@ bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine) {
   return m.n_celle < (static_cast<double>(p) + margine) / 50;
 }
 
-std::int64_t indice_cella(double quoziente) { return static_cast<std::int64_t>(arrotonda(quoziente)); }
+std::int64_t indice_cella(double quoziente) { return static_cast<std::int64_t>(formato::arrotonda(quoziente)); }
 
 cella& cella_in(modello& m, std::int64_t indice) {
   if (indice < 0 || indice > m.n_celle || m.celle.empty()) throw guasto("cella fuori dalla griglia");

@@ -11,6 +11,8 @@
 
 #include "compiler/modello.h"
 #include "compiler/opzioni.h"
+#include "formato/valori_cella.h"
+#include "formato/voci.h"
 #include "platform/file_system.h"
 #include "scenario_text/lettore_voci.h"
 
@@ -43,7 +45,7 @@ struct contesto {
   // The keyword item of the record being read, for diagnostics.
   testo_scenario::posizione_testo voce_chiave;
   // Entries above this one hold kilometre boards; stations must stay below it.
-  std::int32_t prossimo_cartello = 80;
+  std::int32_t prossimo_cartello = formato::voce_primo_cartello;
   // The line of the last unknown keyword warned about: its value items are not warned about again.
   origine ultima_sconosciuta;
   // The last sound line length of the general section, -1 before one is read.
@@ -94,8 +96,8 @@ std::int16_t converti_corto(double valore);
 std::uint8_t converti_byte(double valore);
 std::int32_t converti_numero(double valore);
 // Narrow fields that are not converted take the low bits.
-inline std::int16_t bassi_16(std::int64_t valore) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(valore)); }
-inline std::uint8_t bassi_8(std::int64_t valore) { return static_cast<std::uint8_t>(valore); }
+using formato::bassi_16;
+using formato::bassi_8;
 // A text longer than this could not be written to the table file.
 void verifica_testo(const std::string& testo);
 

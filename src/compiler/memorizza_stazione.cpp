@@ -64,7 +64,7 @@ bool oltre_fine_griglia(const modello& m, const voce& v) {
 void scrivi_preavvisi(modello& m, const voce& v) {
   for (std::int32_t k = 1; k <= 4; ++k) {
     const double cella_preavviso = v.fine / 50.0 - k - 1;
-    if (cella_preavviso > 1) cella_in(m, indice_cella(cella_preavviso)).preavviso = bassi_8(80 + k);
+    if (cella_preavviso > 1) cella_in(m, indice_cella(cella_preavviso)).preavviso = formato::preavviso_fermata(k);
   }
 }
 

@@ -1,12 +1,12 @@
 #include "compiler/modello.h"
 
-#include "compiler/arrotonda.h"
+#include "formato/arrotonda.h"
 
 namespace compilatore {
 
 void modello::alloca(std::int32_t lunghezza) {
   lunghezza_estesa = lunghezza + estensione_linea;
-  n_celle = static_cast<std::int32_t>(arrotonda(lunghezza_estesa / 50.0));
+  n_celle = static_cast<std::int32_t>(formato::arrotonda(lunghezza_estesa / 50.0));
   celle.assign(static_cast<std::size_t>(n_celle) + 1, cella{});
   punti = tracciato{};
   if (calcola_tracciato != 0) {

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cartella_temporanea.h"
-#include "compiler/scrivi_binari.h"
 #include "esempio_scenario.h"
+#include "formato/scrivi_binari.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
 #include "tools/esamina/riga_comando.h"
@@ -23,9 +23,9 @@ class Esamina : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto m = esempio::modello_esempio();
-    fs.file[tabella] = compilatore::contenuto_tabella(m.tabella);
-    fs.file[celle] = compilatore::contenuto_celle(m.celle);
-    fs.file[tracciato] = compilatore::contenuto_tracciato(m.punti);
+    fs.file[tabella] = formato::contenuto_tabella(m.tabella);
+    fs.file[celle] = formato::contenuto_celle(m.celle);
+    fs.file[tracciato] = formato::contenuto_tracciato(m.punti);
   }
 
   int esegui(std::vector<std::string> argomenti) {

@@ -7,7 +7,7 @@
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
 #include "tools/compila/argomenti.h"
 #include "tools/compila/diagnostica.h"
 #include "tools/compila/nomi_sorgenti.h"
@@ -90,7 +90,8 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
     return uscita_errori;
   }
   if (!r.solo_verifica) {
-    const guida::nomi_file nomi = guida::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
+    const formato::nomi_file nomi =
+        formato::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
     const piattaforma::esito scritto =
         compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m);
     if (!scritto.riuscito()) {

@@ -25,8 +25,8 @@ struct identificazione {
 };
 
 struct intestazione {
-  std::string nome_base;     // entry 85
-  std::string codice_treno;  // entry 86
+  std::string nome_base;     // of formato::voce_nome_base
+  std::string codice_treno;  // of formato::voce_ripetizione
   std::int32_t lunghezza_linea = 0;
   std::int32_t vetture = 0;
   std::int32_t massa_frenata = 0;

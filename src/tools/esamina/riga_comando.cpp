@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
 #include "tools/esamina/json_resoconto.h"
 #include "tools/esamina/resoconto.h"
 #include "tools/esamina/scenario_letto.h"
@@ -64,7 +64,7 @@ std::optional<std::string> interpreta(std::span<const std::string> argomenti, ri
 }
 
 int esamina(const richiesta& r, piattaforma::file_system& fs, std::ostream& out, std::ostream& err) {
-  const guida::nomi_file nomi = guida::forma_nomi(r.posizionali[0], r.posizionali[1], r.posizionali[2]);
+  const formato::nomi_file nomi = formato::forma_nomi(r.posizionali[0], r.posizionali[1], r.posizionali[2]);
   scenario_letto letto;
   const auto caricato = carica_scenario(fs, nomi, letto);
   if (!caricato.riuscito()) {

@@ -29,17 +29,17 @@ struct pianta {
 
 // The line itself, not the 7000 m the geometry runs on past its end; all the
 // computed points when the line length is unknown.
-std::int32_t ultimo_punto(const compilatore::tracciato& punti, std::int32_t lunghezza_linea) {
+std::int32_t ultimo_punto(const formato::tracciato& punti, std::int32_t lunghezza_linea) {
   const std::int32_t calcolati = punti.assegnati - 1;
   return lunghezza_linea > 0 ? std::min(lunghezza_linea, calcolati) : calcolati;
 }
 
-punto_svg punto_a(const compilatore::tracciato& punti, std::int32_t metro, std::int32_t ultimo) {
+punto_svg punto_a(const formato::tracciato& punti, std::int32_t metro, std::int32_t ultimo) {
   const auto m = static_cast<std::size_t>(std::clamp(metro, 0, ultimo));
   return {punti.x[m], punti.y[m]};
 }
 
-pianta prepara_pianta(const compilatore::tracciato& punti, std::int32_t lunghezza_linea, double alto) {
+pianta prepara_pianta(const formato::tracciato& punti, std::int32_t lunghezza_linea, double alto) {
   pianta p;
   p.alto = alto;
   p.ultimo = ultimo_punto(punti, lunghezza_linea);
@@ -62,12 +62,12 @@ pianta prepara_pianta(const compilatore::tracciato& punti, std::int32_t lunghezz
   return p;
 }
 
-void disegna_pianta(disegno_svg& d, const pianta& p, const resoconto& r, const compilatore::tracciato& punti) {
+void disegna_pianta(disegno_svg& d, const pianta& p, const resoconto& r, const formato::tracciato& punti) {
   std::vector<punto_svg> linea;
   for (const punto_svg& q : p.mondo) linea.push_back(p.schermo(q));
   d.polilinea(linea, "fill:none;stroke:#222;stroke-width:2");
   for (const evento_letto& e : r.eventi) {
-    if (e.codice != compilatore::evento::segnale) continue;
+    if (e.codice != formato::evento::segnale) continue;
     const punto_svg s = p.schermo(punto_a(punti, e.metri, p.ultimo));
     d.rettangolo(s.x - 2, s.y - 2, 4, 4, "fill:#c00");
   }
@@ -163,7 +163,7 @@ void disegna_chilometri(disegno_svg& d, const asse_linea& asse, double alto) {
 
 }  // namespace
 
-std::string componi_svg(const resoconto& r, const compilatore::tracciato& punti) {
+std::string componi_svg(const resoconto& r, const formato::tracciato& punti) {
   const double alto_pianta = 60;
   const bool con_pianta = r.con_tracciato && punti.assegnati >= 2;
   pianta p;

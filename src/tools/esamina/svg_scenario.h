@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "compiler/modello.h"
+#include "formato/strutture.h"
 #include "tools/esamina/resoconto.h"
 
 namespace strumenti {
@@ -10,6 +10,6 @@ namespace strumenti {
 // One picture of the scenario: the plan view of the track with stations and
 // signals, and under it the gradient and speed-limit profiles along the line
 // over a kilometre axis.
-std::string componi_svg(const resoconto& r, const compilatore::tracciato& punti);
+std::string componi_svg(const resoconto& r, const formato::tracciato& punti);
 
 }  // namespace strumenti

@@ -2,13 +2,14 @@
 
 #include <cstring>
 
-#include "compiler/modello.h"
 #include "byte_prova.h"
-#include "compiler/scrivi_binari.h"
+#include "compiler/modello.h"
+#include "formato/scrivi_binari.h"
 
 namespace {
 
-using namespace compilatore;
+using compilatore::modello;
+using namespace formato;
 
 TEST(FileTabella, EmptyTableIs87RecordsOf34ZeroBytes) {
   modello m;
