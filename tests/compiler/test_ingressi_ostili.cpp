@@ -7,6 +7,7 @@
 #include "compiler/errori.h"
 #include "formato/campi.h"
 #include "formato/scrivi_binari.h"
+#include "formato/voci.h"
 #include "platform/file_system_memoria.h"
 
 namespace {
@@ -157,7 +158,7 @@ TEST(IngressiOstili, LoneCrAndLoneLfEndLinesAsCrLfDoes) {
     ASSERT_EQ(m.codice_errore, 0);
     EXPECT_TRUE(formato::contenuto_celle(m.celle) == formato::contenuto_celle(crlf.celle));
     EXPECT_TRUE(formato::contenuto_tabella(m.tabella) == formato::contenuto_tabella(crlf.tabella));
-    EXPECT_EQ(m.tabella[86].gruppo_b2, 4);
+    EXPECT_EQ(m.tabella[formato::voce_ripetizione].gruppo_b2, 4);
   }
 }
 

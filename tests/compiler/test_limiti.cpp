@@ -7,6 +7,7 @@
 #include "conta_memoria.h"
 #include "formato/campi.h"
 #include "formato/scrivi_binari.h"
+#include "formato/voci.h"
 #include "platform/file_system_memoria.h"
 
 namespace {
@@ -207,7 +208,7 @@ TEST(Limiti, RepeatedLengthLinesSizeTheGridOnceByTheLastOne) {
   const double secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
 
   ASSERT_EQ(m.codice_errore, 0);
-  EXPECT_EQ(m.tabella[84].fine, 500000);
+  EXPECT_EQ(m.tabella[formato::voce_lunghezza].fine, 500000);
   EXPECT_EQ(m.n_celle, (500000 + 7000) / 50);
   EXPECT_EQ(m.punti.x.size(), std::size_t{500000 + 7000 + 1});
   EXPECT_EQ(m.celle[m.n_celle - 3].vel_limite, 20);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "esempio_scenario.h"
+#include "formato/voci.h"
 #include "scenario_text/nomi_scenario.h"
 #include "tools/esamina/codifica.h"
 #include "tools/esamina/eventi.h"
@@ -74,7 +75,8 @@ TEST(Eventi, CodesOutsideTheTableAndDanglingIndexesStayReadable) {
 TEST(Resoconto, FullSharedEntriesAndAnEmptyGridAreBounded) {
   scenario_letto s;
   const std::string nome(testo_scenario::nomi::stazioni[0]);
-  for (std::size_t i = 1; i <= 81; ++i) s.tabella[i].nome = nome;
+  // Every shared entry and the one past them.
+  for (int i = formato::voce_prima_stazione; i <= formato::voce_primo_cartello + 1; ++i) s.tabella[i].nome = nome;
   const resoconto r = componi_resoconto(s);
   EXPECT_EQ(r.stazioni.size(), 80u);
   EXPECT_EQ(r.cartelli.size(), 80u);
