@@ -34,7 +34,7 @@ bool senza_dati(const std::string& chiave) {
 // Rounds and range-checks in double, before any conversion that could overflow.
 double arrotonda_entro(double valore, double minimo, double massimo) {
   const double r = formato::arrotonda(valore);
-  if (!(r >= minimo && r <= massimo)) throw guasto("valore convertito fuori dai limiti del campo");
+  if (!(r >= minimo && r <= massimo)) fuori_dai_limiti();
   return r;
 }
 
@@ -137,10 +137,7 @@ cella& cella_in(modello& m, std::int64_t indice) {
   return m.celle[static_cast<std::size_t>(indice)];
 }
 
-std::int16_t converti_corto(double valore) {
-  return static_cast<std::int16_t>(arrotonda_entro(valore, std::numeric_limits<std::int16_t>::min(),
-                                                   std::numeric_limits<std::int16_t>::max()));
-}
+void fuori_dai_limiti() { throw guasto("valore convertito fuori dai limiti del campo"); }
 
 std::uint8_t converti_byte(double valore) { return static_cast<std::uint8_t>(arrotonda_entro(valore, 0, 255)); }
 

@@ -91,8 +91,9 @@ std::int64_t indice_cella(double quoziente);
 // The cell at `indice`; an index outside the grid is a guasto, never an access.
 cella& cella_in(modello& m, std::int64_t indice);
 
-// Converted values: rounded, and they must fit their field.
-std::int16_t converti_corto(double valore);
+// Converted values: rounded, and they must fit their field; one that does not
+// is a guasto.
+[[noreturn]] void fuori_dai_limiti();
 std::uint8_t converti_byte(double valore);
 std::int32_t converti_numero(double valore);
 // Narrow fields that are not converted take the low bits.

@@ -19,8 +19,8 @@ std::int32_t memo_indicatori_v_max(modello& m, std::int32_t posizione, std::int3
   if (!libera(c)) return errore::indicatore_su_cella_occupata;
   const formato::valori_indicatore v{.vas = vas, .vbs = vbs, .vcs = vcs, .strisces = strisces,
                                      .vad = vad, .vbd = vbd, .vcd = vcd, .strisced = strisced};
-  // A speed is a converted value: one that does not fit is the generic failure.
-  if (!formato::impacchetta_indicatore(v, c)) throw lettura::guasto("valore convertito fuori dai limiti del campo");
+  // The speeds are converted values.
+  if (!formato::impacchetta_indicatore(v, c)) lettura::fuori_dai_limiti();
   return 0;
 }
 
