@@ -1,7 +1,9 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 
 // The one little-endian codec of the compiled files, whatever the host's byte
 // order. Each metti_ stores a field at `p` and returns the place after it; each
@@ -12,19 +14,28 @@ namespace formato {
 
 namespace dettaglio {
 
+// Byte i of the field is bits 8i to 8i + 7 of the value. Written out byte by
+// byte, which the compiler turns into one plain store or load on a
+// little-endian host.
+template <typename U, std::size_t... i>
+char* metti_byte(char* p, U v, std::index_sequence<i...>) {
+  ((p[i] = static_cast<char>(v >> (8 * i))), ...);
+  return p + sizeof(U);
+}
+
+template <typename U, std::size_t... i>
+U prendi_byte(const char* p, std::index_sequence<i...>) {
+  return static_cast<U>(((static_cast<U>(static_cast<unsigned char>(p[i])) << (8 * i)) | ...));
+}
+
 template <typename U>
 char* metti_senza_segno(char* p, U v) {
-  for (unsigned i = 0; i < sizeof(U); ++i) p[i] = static_cast<char>(v >> (8 * i));
-  return p + sizeof(U);
+  return metti_byte(p, v, std::make_index_sequence<sizeof(U)>());
 }
 
 template <typename U>
 U prendi_senza_segno(const char* p) {
-  U v = 0;
-  for (unsigned i = 0; i < sizeof(U); ++i) {
-    v |= static_cast<U>(static_cast<U>(static_cast<unsigned char>(p[i])) << (8 * i));
-  }
-  return v;
+  return prendi_byte<U>(p, std::make_index_sequence<sizeof(U)>());
 }
 
 }  // namespace dettaglio
