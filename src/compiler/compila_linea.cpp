@@ -166,7 +166,7 @@ bool voci_generali(contesto& c, lettore_voci& l) {
 // by the last length read, as if each length line had resized it.
 bool sezione_generale(contesto& c, lettore_voci& l) {
   const bool prosegue = voci_generali(c, l);
-  if (c.lunghezza_letta >= 0) c.m.alloca(static_cast<std::int32_t>(c.lunghezza_letta));
+  if (c.lunghezza_letta >= 0) c.m.dimensiona(static_cast<std::int32_t>(c.lunghezza_letta));
   return prosegue;
 }
 
@@ -267,7 +267,7 @@ seguito voce_corpo(contesto& c, lettore_voci& l, stato_corpo& s, const std::stri
   seguito esito = seguito::prosegui;
   if (e_pendenza(chiave)) esito = pendenza(c, l, s, chiave);
   if (esito != seguito::prosegui) return esito;
-  if (c.m.calcola_tracciato != 0 && e_curva(chiave)) esito = curva(c, l, s, chiave);
+  if (c.m.calcola_tracciato && e_curva(chiave)) esito = curva(c, l, s, chiave);
   if (esito != seguito::prosegui) return esito;
   if (e_montagna(chiave)) esito = montagna(c, l);
   if (esito != seguito::prosegui) return esito;
@@ -283,7 +283,7 @@ bool corpo(contesto& c, lettore_voci& l, stato_corpo& s) {
   while (chiave_record(c, l, chiave)) {
     if (!nota_corpo(chiave)) avverti_se_sconosciuta(c, chiave, parole_corpo);
     // Without the geometry a curve's values are read as keywords in turn, by design.
-    if (c.m.calcola_tracciato == 0 && e_curva(chiave)) tace_riga(c);
+    if (!c.m.calcola_tracciato && e_curva(chiave)) tace_riga(c);
     const seguito esito = voce_corpo(c, l, s, chiave);
     annota_riservati(c);
     if (esito == seguito::fine_file) avverti_record_perso(c, chiave);
