@@ -68,7 +68,7 @@ seguito fuori_griglia(contesto& c, std::int32_t p) {
 bool trova_generale(contesto& c, lettore_voci& l) {
   while (!l.alla_fine()) {
     const std::string voce = leggi_chiave(c, l);
-    if (l.ha_raggiunto_fine()) return false;
+    if (l.alla_fine()) return false;
     if (contiene(voce, "[generale]")) return true;
   }
   return false;
@@ -85,7 +85,7 @@ seguito leggi_progressiva(lettore_voci& l, voce& v) {
   const std::int32_t inizio = l.leggi_numero();
   const std::int32_t fine = l.leggi_numero();
   const std::int32_t flag = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   v.inizio = inizio;
   v.fine = fine;
   v.progressiva = flag;
@@ -95,14 +95,14 @@ seguito leggi_progressiva(lettore_voci& l, voce& v) {
 // One value into `campo`, unless it was the file's last item.
 seguito leggi_in(lettore_voci& l, std::int32_t& campo) {
   const std::int32_t valore = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   campo = valore;
   return seguito::prosegui;
 }
 
 seguito leggi_lunghezza(contesto& c, lettore_voci& l) {
   const std::int32_t lunghezza = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   c.m.tabella[84].fine = lunghezza;
   if (lunghezza > lunghezza_massima) return ferma(c, errore::lunghezza_eccessiva);
   if (lunghezza < 0) return ferma(c, errore::lunghezza_negativa);
@@ -116,7 +116,7 @@ seguito leggi_ripetizione(contesto& c, lettore_voci& l, const std::string& chiav
   voce& v = c.m.tabella[86];
   const std::int32_t inizio = l.leggi_numero();
   const std::int32_t fine = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   v.inizio = inizio;
   v.fine = fine;
   if (v.inizio % 50 != 0) return ferma(c, errore::ripetizione_inizio);
@@ -150,7 +150,7 @@ seguito voce_generale(contesto& c, lettore_voci& l, const std::string& chiave) {
 bool voci_generali(contesto& c, lettore_voci& l) {
   while (!l.alla_fine()) {
     std::string chiave = leggi_chiave(c, l);
-    if (l.ha_raggiunto_fine()) break;
+    if (l.alla_fine()) break;
     // No end test here: a file that ends inside a run of comments fails the read.
     for (int volta = 0; volta < 10 && contiene(chiave, "-"); ++volta) chiave = leggi_chiave(c, l);
     if (!nota_generale(chiave) && !chiude_sezione(chiave)) avverti_se_sconosciuta(c, chiave, parole_generale);
@@ -181,7 +181,7 @@ void riempi_pendenza(modello& m, stato_corpo& s, std::int64_t k) {
 seguito pendenza(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& chiave) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t g = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma(c, errore::posizione_negativa, p);
@@ -206,7 +206,7 @@ double curvatura(const std::string& chiave) {
 seguito curva(contesto& c, lettore_voci& l, stato_corpo& s, const std::string& chiave) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t n = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   double k = curvatura(chiave);
   if (k == 0) return ferma(c, errore::curva_non_valida);
@@ -227,7 +227,7 @@ seguito montagna(contesto& c, lettore_voci& l) {
   const std::int32_t a = l.leggi_numero();
   const std::int32_t b = l.leggi_numero();
   std::int32_t t = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, a, 100)) return fuori_griglia(c, a);
   const std::int32_t codice = memo_montagna(c.m, a, b, t);
   if (codice != 0) return ferma(c, codice, a);
@@ -237,7 +237,7 @@ seguito montagna(contesto& c, lettore_voci& l) {
 seguito indicatore(contesto& c, lettore_voci& l) {
   std::int32_t v[9];
   for (auto& valore : v) valore = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_indicatori_v_max(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
   if (codice != 0) return ferma(c, codice, v[0]);
@@ -248,7 +248,7 @@ seguito cartello(contesto& c, lettore_voci& l) {
   const std::int32_t p = l.leggi_numero();
   const std::string testo = l.leggi_testo();
   verifica_testo(testo);
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t i = indice_cella(p / 50.0 + 1);
   if (i < 0) return ferma(c, errore::posizione_negativa, p);

@@ -78,7 +78,7 @@ void riempi_aderenza(modello& m, stato_treno& s, std::int64_t fino_a) {
 seguito velocita(contesto& c, lettore_voci& l, stato_treno& s, const std::string& chiave) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t v = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma(c, errore::posizione_negativa, p);
@@ -91,7 +91,7 @@ seguito velocita(contesto& c, lettore_voci& l, stato_treno& s, const std::string
 seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s, const std::string& chiave) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t a = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t k = indice_cella(p / 50.0);
   if (k < 0) return ferma(c, errore::posizione_negativa, p);
@@ -104,7 +104,7 @@ seguito aderenza(contesto& c, lettore_voci& l, stato_treno& s, const std::string
 seguito segnale(contesto& c, lettore_voci& l) {
   std::int32_t v[11];
   for (auto& valore : v) valore = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_segnale(c.m, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
   if (codice != 0) return ferma(c, codice, v[0]);
@@ -115,7 +115,7 @@ seguito segnale(contesto& c, lettore_voci& l) {
 seguito rallentamento(contesto& c, lettore_voci& l) {
   std::int32_t v[6];
   for (auto& valore : v) valore = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, v[0], 100)) return fuori_griglia(c, v[0]);
   const std::int32_t codice = memo_rallentamento(c.m, v[0], v[1], v[2], v[3], v[4], v[5]);
   if (codice != 0) return ferma(c, codice, v[0]);
@@ -129,7 +129,7 @@ seguito rallentamento(contesto& c, lettore_voci& l) {
 seguito abbattimento(contesto& c, lettore_voci& l) {
   const std::int32_t p = l.leggi_numero();
   const std::int32_t w = l.leggi_numero();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   if (oltre_la_griglia(c.m, p, 100)) return fuori_griglia(c, p);
   const std::int64_t i = indice_cella(p / 50.0);
   if (i < 0) return ferma(c, errore::posizione_negativa, p);
@@ -148,7 +148,7 @@ seguito abbattimento(contesto& c, lettore_voci& l) {
 template <typename T>
 seguito leggi_campo(lettore_voci& l, T& campo, T (lettore_voci::*leggi)()) {
   const T valore = (l.*leggi)();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   campo = valore;
   return seguito::prosegui;
 }
@@ -157,7 +157,7 @@ seguito leggi_orologio(lettore_voci& l, voce& v) {
   const std::int16_t ore = l.leggi_corto();
   const std::int16_t minuti = l.leggi_corto();
   const std::int16_t secondi = l.leggi_corto();
-  if (troncato(l)) return seguito::fine_file;
+  if (l.alla_fine()) return seguito::fine_file;
   v.gruppo_b1 = ore;
   v.gruppo_b2 = minuti;
   v.gruppo_b3 = secondi;

@@ -85,10 +85,10 @@ bool chiave_record(contesto& c, testo_scenario::lettore_voci& l, std::string& ch
   if (l.alla_fine()) return false;
   chiave = leggi_chiave(c, l);
   for (int volta = 0; volta < 2 && testo_scenario::contiene(chiave, "-"); ++volta) {
-    if (l.ha_raggiunto_fine()) return false;
+    if (l.alla_fine()) return false;
     chiave = leggi_chiave(c, l);
   }
-  return !l.ha_raggiunto_fine();
+  return !l.alla_fine();
 }
 
 void avverti_se_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> parole) {

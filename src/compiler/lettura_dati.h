@@ -31,9 +31,6 @@ enum class seguito {
   fine_file,       // the record's last value was the file's last item: dropped, the loop ends
 };
 
-// A record whose last value reached the end of the file is not interpreted.
-inline bool troncato(const testo_scenario::lettore_voci& l) { return l.ha_raggiunto_fine(); }
-
 struct contesto {
   piattaforma::file_system& fs;
   const sorgenti& file;

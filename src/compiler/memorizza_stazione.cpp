@@ -85,7 +85,7 @@ seguito memorizza_stazione(contesto& c, lettore_voci& l, std::int32_t& n) {
   const std::int32_t lunghezza = l.leggi_numero();
   if (lunghezza % 100 != 0) return ferma(c, errore::marciapiede_non_multiplo, p);
   leggi_campi(l, v);
-  if (troncato(l)) {
+  if (l.alla_fine()) {
     v = voce{};  // dropped whole: the entry was empty before
     return seguito::fine_file;
   }
