@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <string>
 
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
@@ -70,22 +71,20 @@ void scrivi_preavvisi(modello& m, const voce& v) {
 
 }  // namespace
 
-seguito memorizza_stazione(contesto& c, lettore_voci& l, std::int32_t& n) {
+seguito memorizza_stazione(contesto& c, lettore_voci& l, const std::string&) {
+  std::int32_t& n = c.n_stazione;
   // Stations fill the table upward, boards downward: an entry holding a board is never overwritten.
   if (n >= c.prossimo_cartello) return ferma(c, errore::troppe_stazioni);
   voce& v = c.m.tabella[static_cast<std::size_t>(n)];
   const std::int32_t p = l.leggi_numero();
   v.progressiva = p;
-  if (oltre_la_griglia(c.m, p, 800)) {
-    registra(c, errore::oltre_la_griglia, p);
-    return seguito::fuori_griglia;
-  }
+  if (oltre_la_griglia(c.m, p, 800)) return fuori_griglia(c, p);
   if (p % 50 != 0) return ferma(c, errore::stazione_non_multipla, p);
   v.tipo_stazione = l.leggi_byte();
   const std::int32_t lunghezza = l.leggi_numero();
   if (lunghezza % 100 != 0) return ferma(c, errore::marciapiede_non_multiplo, p);
   leggi_campi(l, v);
-  if (troncato(l)) {
+  if (l.alla_fine()) {
     v = voce{};  // dropped whole: the entry was empty before
     return seguito::fine_file;
   }

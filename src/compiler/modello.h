@@ -2,15 +2,10 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "formato/strutture.h"
-
-// MinGW's <cstdlib> defines alloca as a function-like macro, which would
-// rewrite the member of that name below; nothing here wants the C one.
-#undef alloca
 
 namespace compilatore {
 
@@ -60,7 +55,7 @@ struct modello {
 
   std::int32_t lunghezza_estesa = 0;
   std::int32_t n_celle = 0;
-  std::int32_t calcola_tracciato = 0;
+  bool calcola_tracciato = false;  // builds the geometry
 
   // The error record: the number of the last error (0 = none) and its position in metres.
   std::int32_t codice_errore = 0;
@@ -83,8 +78,8 @@ struct modello {
 
   // Discards any earlier grid and geometry and sizes both for a line of `lunghezza` m,
   // 0 to lunghezza_massima (the parser rejects any other length first).
-  void alloca(std::int32_t lunghezza);
-  // Every entry back to zeros and empty texts.
+  void dimensiona(std::int32_t lunghezza);
+  // Entries 0 to 86 back to zeros and empty texts.
   void svuota_tabella();
   // The origin of the slowdown whose start or warning is at `cella`; none when no slowdown is there.
   origine origine_di_rallentamento(std::int32_t cella) const;

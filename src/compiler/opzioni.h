@@ -15,9 +15,9 @@ struct sorgenti {
 };
 
 struct opzioni {
-  std::string nome_base;     // copied into formato::voce_nome_base, part of the identification codes
-  std::string codice_treno;  // copied into formato::voce_ripetizione
-  std::int32_t calcola_tracciato = 1;
+  std::string nome_base;     // copied into entry 85, part of the identification codes
+  std::string codice_treno;  // copied into entry 86
+  bool calcola_tracciato = true;
   // The main program deletes its intermediate description files as it reads
   // them; an author's own files are never touched.
   bool elimina_descrizioni = true;

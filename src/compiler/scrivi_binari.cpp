@@ -5,7 +5,7 @@
 namespace compilatore {
 
 piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file, const modello& m) {
-  if (m.calcola_tracciato != 0 && m.punti.esiste()) {
+  if (m.calcola_tracciato && m.punti.esiste()) {
     formato::pezzi_tracciato pezzi(m.punti);
     const auto esito = piattaforma::sostituisci_file(fs, file.tracciato, pezzi);
     if (!esito.riuscito()) return esito;

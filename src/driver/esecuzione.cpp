@@ -33,11 +33,11 @@ void verifica(const piattaforma::esito& esito) {
 
 // The compiler driver: compiles the two description files and, only when the
 // scenario compiled clean, writes the binary files.
-void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& nomi, std::int32_t j) {
+void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& nomi, bool calcola_tracciato) {
   const compilatore::opzioni opzioni{
       .nome_base = std::string(testo_scenario::nomi::nome_base),
       .codice_treno = std::string(testo_scenario::nomi::codice_treno),
-      .calcola_tracciato = j,
+      .calcola_tracciato = calcola_tracciato,
       .elimina_descrizioni = true,
   };
   const compilatore::modello m = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
@@ -60,7 +60,7 @@ void lavora(piattaforma::sistema& sistema) {
   verifica(documenti::dati_note(fs, nomi.note_txt));
   verifica(documenti::dati_rallentamenti(fs, nomi.rallentamenti_txt));
   verifica(documenti::dati_scheda(fs, nomi.scheda_txt));
-  memorizza_percorso(fs, nomi, 1);
+  memorizza_percorso(fs, nomi, true);
 }
 
 }  // namespace

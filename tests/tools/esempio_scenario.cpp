@@ -106,8 +106,8 @@ void riempi_tracciato(cm::modello& m) {
 
 compilatore::modello modello_esempio() {
   cm::modello m;
-  m.calcola_tracciato = 1;
-  m.alloca(3000);
+  m.calcola_tracciato = true;
+  m.dimensiona(3000);
   riempi_tabella(m);
   riempi_eventi(m);
   riempi_profili(m);

@@ -73,7 +73,7 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
   compilatore::opzioni o;
   o.nome_base = n.nome_base;
   o.codice_treno = n.codice_treno;
-  o.calcola_tracciato = r.senza_tracciato ? 0 : 1;
+  o.calcola_tracciato = !r.senza_tracciato;
   o.elimina_descrizioni = false;  // the author's own files
   o.avvisi = &avvisi;
   const compilatore::modello m = compilatore::compila(fs, {r.linea, r.treno}, o);
