@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "compiler/avvisi.h"
+#include "formato/voci.h"
 #include "prova_parser.h"
 
 // A keyword item can pass the tests of several records: each of them reads
@@ -35,10 +36,10 @@ TEST(ParoleChiave, EveryMatchingRecordReadsInTheFormatsOrder) {
     ASSERT_EQ(p.m.codice_errore, 0);
     EXPECT_EQ(cella(p, 0).vel_limite, 20);
     EXPECT_EQ(cella(p, 0).aderenza, 90);
-    EXPECT_EQ(p.m.tabella[86].gruppo_b1, 17);
-    EXPECT_EQ(p.m.tabella[86].gruppo_b2, 4);
-    EXPECT_EQ(p.m.tabella[86].gruppo_b3, 30);
-    EXPECT_EQ(p.m.tabella[86].gruppo_a1, 40);
+    EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].gruppo_b1, 17);
+    EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].gruppo_b2, 4);
+    EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].gruppo_b3, 30);
+    EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].gruppo_a1, 40);
   }
   {
     prova_parser p;
@@ -46,9 +47,9 @@ TEST(ParoleChiave, EveryMatchingRecordReadsInTheFormatsOrder) {
     p.esegui("[generale]\r\nlunghezza percorso, 152000\r\nsfondo tre due uno, 7, 6, 5\r\n[curve]\r\n[fine]\r\n",
              file_treno(""));
     ASSERT_EQ(p.m.codice_errore, 0);
-    EXPECT_EQ(p.m.tabella[85].inizio, 7);
-    EXPECT_EQ(p.m.tabella[85].progressiva, 6);
-    EXPECT_EQ(p.m.tabella[85].fine, 5);
+    EXPECT_EQ(p.m.tabella[formato::voce_nome_base].inizio, 7);
+    EXPECT_EQ(p.m.tabella[formato::voce_nome_base].progressiva, 6);
+    EXPECT_EQ(p.m.tabella[formato::voce_nome_base].fine, 5);
   }
 }
 
