@@ -163,7 +163,9 @@ void disegna_chilometri(disegno_svg& d, const asse_linea& asse, double alto) {
 
 }  // namespace
 
-std::string componi_svg(const resoconto& r, const compilatore::tracciato& punti) {
+std::string componi_svg(const resoconto& r, const compilatore::tracciato& punti,
+                        const std::optional<vista_linea>& vista) {
+  (void)vista;
   const double alto_pianta = 60;
   const bool con_pianta = r.con_tracciato && punti.assegnati >= 2;
   pianta p;
