@@ -8,13 +8,13 @@
 #include "tools/esamina/codifica.h"
 #include "tools/esamina/geometria_pianta.h"
 #include "tools/esamina/progressiva_linea.h"
+#include "tools/esamina/rallentamenti.h"
 #include "tools/esamina/segni.h"
 
 namespace strumenti {
 namespace {
 
 using json = nlohmann::json;
-namespace ev = compilatore::evento;
 
 // A level for each tenfold zoom: the page picks the coarsest one whose
 // tolerance is below half a pixel. A centimetre is finer than any zoom needs.
@@ -105,28 +105,15 @@ json gallerie_json(const resoconto& r) {
   return lista;
 }
 
-// Each slowdown start with the first end after it and the last warning before it.
 json rallentamenti_json(const resoconto& r) {
   json lista = json::array();
-  const evento_letto* avviso = nullptr;
-  for (std::size_t i = 0; i < r.eventi.size(); ++i) {
-    const evento_letto& e = r.eventi[i];
-    if (e.codice == ev::avviso_rallentamento) avviso = &e;
-    if (e.codice != ev::inizio_rallentamento) continue;
-    std::int32_t fine = e.metri + 50;
-    for (std::size_t j = i + 1; j < r.eventi.size(); ++j) {
-      if (r.eventi[j].codice == ev::fine_rallentamento) {
-        fine = r.eventi[j].metri + 50;
-        break;
-      }
-    }
-    lista.push_back({{"da", e.metri},
-                     {"a", fine},
-                     {"v", valore_di(e, "v")},
-                     {"d_v", valore_di(e, "d_v")},
-                     {"f_tt", valore_di(e, "f_tt")},
-                     {"avviso", avviso ? json(avviso->metri) : json(nullptr)}});
-    avviso = nullptr;
+  for (const rallentamento_letto& s : rallentamenti_di(r)) {
+    lista.push_back({{"da", s.da},
+                     {"a", s.a},
+                     {"v", s.v},
+                     {"d_v", s.d_v},
+                     {"f_tt", s.f_tt},
+                     {"avviso", s.avviso ? json(*s.avviso) : json(nullptr)}});
   }
   return lista;
 }
