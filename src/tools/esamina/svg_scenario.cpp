@@ -160,7 +160,16 @@ void scrivi_etichette(disegno_svg& d, posti_etichette& posti, std::vector<etiche
                                     {x - w / 2, y + 9, w, h},
                                     {x + 8, y - h - 5, w, h},
                                     {x - 8 - w, y + 5, w, h}});
-    if (posto) d.testo({posto->x, posto->y + h - 3}, e.testo, stile_testo(e.colore));
+    if (!posto) continue;
+    // Anchored at the side nearest the mark, so the estimated width only sets the room kept.
+    const double basso = posto->y + h - 3;
+    if (posto->x + posto->w <= x) {
+      d.testo({posto->x + posto->w, basso}, e.testo, stile_testo(e.colore, ";text-anchor:end"));
+    } else if (posto->x >= x) {
+      d.testo({posto->x, basso}, e.testo, stile_testo(e.colore));
+    } else {
+      d.testo({posto->x + posto->w / 2, basso}, e.testo, stile_testo(e.colore, ";text-anchor:middle"));
+    }
   }
 }
 
@@ -331,10 +340,15 @@ void disegna_velocita(disegno_svg& d, const resoconto& r, const asse_linea& asse
 void disegna_chilometri(disegno_svg& d, const asse_linea& asse, const progressiva_linea& progressiva, double alto) {
   const double passo = passo_tondo(asse.a - asse.da, 10);
   d.linea({sinistra, alto}, {sinistra + utile, alto}, "stroke:#333");
+  double fine_ultima = -1e9;
   for (const auto& [metri, km] : progressiva.tacche(asse.da, asse.a, passo)) {
     const double x = asse.x(metri);
     d.linea({x, alto}, {x, alto + 6}, "stroke:#333");
     const std::string testo = passo >= 1000 ? "km " + std::to_string(std::lround(km / 1000)) : "km " + scrivi_progressiva(km);
+    // Where the chainage jumps two ticks can stand close: the second keeps its tick, not its label.
+    const double mezza = larghezza_testo(testo, 11) / 2;
+    if (x - mezza < fine_ultima + 6) continue;
+    fine_ultima = x + mezza;
     d.testo({x, alto + 19}, testo, "font-size:11px;text-anchor:middle");
     d.testo({x, alto + 32}, std::to_string(std::lround(metri)) + " m", "font-size:9px;fill:#666;text-anchor:middle");
   }

@@ -603,7 +603,13 @@
         const larghezza = u.bbox.width / (window.devicePixelRatio || 1);
         const passo = passo_tondo(max - min, Math.max(2, Math.floor(larghezza / 100)));
         u.passo_km = passo;
-        return tacche_progressiva(min, max, passo).map((t) => t.m);
+        // Where the chainage jumps two ticks can stand close: the second is left out.
+        const scelte = [];
+        const vicine = 80 * (max - min) / larghezza;
+        for (const t of tacche_progressiva(min, max, passo)) {
+          if (!scelte.length || t.m - scelte[scelte.length - 1] >= vicine) scelte.push(t.m);
+        }
+        return scelte;
       },
       values: (u, posizioni) => {
         const testi = posizioni.map((m) => {
