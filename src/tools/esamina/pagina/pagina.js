@@ -473,7 +473,7 @@
     }
     marca('fine_linea', L, 'fine_linea', null, 'fine linea', 0);
     for (const c of curve) {
-      if (c.a < stato.da || c.da > stato.a) continue;
+      if (metri_px > 50 || c.a < stato.da || c.da > stato.a) continue;
       const p = a_schermo(punto_a((c.da + c.a) / 2));
       if (nello_schermo(p, 0)) etichette.push({ p, testo: 'R ' + c.raggio, colore: '#666', priorita: 5 });
     }
