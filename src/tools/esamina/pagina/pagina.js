@@ -909,6 +909,7 @@
     }, { passive: false });
     // A drag slides the track along its own direction at the middle of the view.
     trascinabile(tela, (dx, dy) => {
+      if (!livelli.length) return 0;
       const centro = (stato.da + stato.a) / 2, passo = Math.max((stato.a - stato.da) / 100, 1);
       const p = a_schermo(punto_a(centro - passo)), q = a_schermo(punto_a(centro + passo));
       const lungo = Math.hypot(q.x - p.x, q.y - p.y);
