@@ -254,10 +254,9 @@ double disegna_legenda(disegno_svg& d, const std::vector<std::string>& usati, do
   }
   const std::pair<const char*, const char*> linee[] = {
       {"#a05a00", "pendenza"}, {"#007000", "velocit\xE0 limite"}, {"#c0007a", "rallentamento"}};
-  for (const auto& [colore, nome] : linee) {
-    voce(nome, [&](punto_svg p) {
-      d.linea({p.x - 7, p.y}, {p.x + 7, p.y}, "stroke:" + std::string(colore) + ";stroke-width:2");
-    });
+  for (const auto& linea : linee) {
+    const std::string stile = "stroke:" + std::string(linea.first) + ";stroke-width:2";
+    voce(linea.second, [&](punto_svg p) { d.linea({p.x - 7, p.y}, {p.x + 7, p.y}, stile); });
   }
   voce("stazione (nei profili)", [&](punto_svg p) {
     d.linea({p.x, p.y - 6}, {p.x, p.y + 6}, "stroke:#999;stroke-dasharray:3,2");

@@ -100,6 +100,14 @@ async function prova_incorporato(browser) {
   verifica(/SAN VITTORE ALTO/.test(testo) && /17:11:00/.test(testo) && /sosta 15 s/.test(testo) && /6900 m/.test(testo),
     'the tooltip of SAN VITTORE ALTO tells its name, position, time and stop: ' + JSON.stringify(testo));
 
+  // A click on a signal centres it, closing in from the whole line to 5 km.
+  const segnale = segni.find((g) => g.chiave === 'segnale' && g.m === 10300);
+  await pagina.mouse.click(segnale.x, segnale.y);
+  const cliccata = await vista(pagina);
+  verifica(Math.abs((cliccata.da + cliccata.a) / 2 - 10300) < 1 && Math.abs(cliccata.a - cliccata.da - 5000) < 1,
+    'a click on the signal at 10300 m centres it in 5 km');
+  await pagina.click('#tutta');
+
   // Zoom with the wheel over the speed profile down to 5 km.
   const velocita = await riquadro(pagina, '#profilo-velocita .u-over');
   await pagina.mouse.move(velocita.x + velocita.w / 2, velocita.y + velocita.h / 2);
