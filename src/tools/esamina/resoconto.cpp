@@ -98,6 +98,7 @@ resoconto componi_resoconto(const scenario_letto& s) {
   r.velocita = raggruppa(s.celle, [](const cm::cella& c) { return c.vel_limite * 5; });
   r.pendenze = raggruppa(s.celle, [](const cm::cella& c) { return c.pendenza - 100; });
   r.aderenze = raggruppa(s.celle, [](const cm::cella& c) { return static_cast<std::int32_t>(c.aderenza); });
+  r.montagne = raggruppa(s.celle, [](const cm::cella& c) { return static_cast<std::int32_t>(c.tipo_montagna); });
   r.n_celle = static_cast<std::int32_t>(s.celle.size());
   r.con_tracciato = s.con_tracciato;
   r.punti_tracciato = static_cast<std::int32_t>(s.punti.x.size());

@@ -80,6 +80,7 @@ struct resoconto {
   std::vector<tratto> velocita;
   std::vector<tratto> pendenze;
   std::vector<tratto> aderenze;
+  std::vector<tratto> montagne;  // mountain kind, 0 where there is none
   std::int32_t n_celle = 0;  // cells in the grid file
   bool con_tracciato = false;
   std::int32_t punti_tracciato = 0;
