@@ -18,7 +18,7 @@ void BM_MemorizzaDati(benchmark::State& stato) {
   for (auto _ : stato) {
     compilatore::modello m;
     compilatore::errore_compilazione e;
-    m.calcola_tracciato = 1;
+    m.calcola_tracciato = true;
     m.svuota_tabella();
     compilatore::memorizza_dati(c.fs, c.file, c.o, m, e);
     benchmark::DoNotOptimize(m.celle.data());
@@ -41,7 +41,7 @@ void BM_PostElabora(benchmark::State& stato) {
   misura::cartella c(misura::descrizioni_di(stato.range(0)));
   compilatore::modello analizzato;
   compilatore::errore_compilazione errore_analisi;
-  analizzato.calcola_tracciato = 0;  // the pass reads only the grid
+  analizzato.calcola_tracciato = false;  // the pass reads only the grid
   analizzato.svuota_tabella();
   compilatore::memorizza_dati(c.fs, c.file, c.o, analizzato, errore_analisi);
   for (auto _ : stato) {

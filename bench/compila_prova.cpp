@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   piattaforma::file_system& fs = piattaforma::sistema_reale().file();
-  const compilatore::opzioni o{"Prova", "1", 1, false};
+  const compilatore::opzioni o{"Prova", "1", true, false};
   const compilatore::compilato fatto = compilatore::compila(fs, {argv[1], argv[2]}, o);
   const auto pulito = fatto.pulito();
   if (!pulito) {

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
   piattaforma::file_system_memoria fs;
   fs.file[sorgenti.linea] = std::string(linea);
   fs.file[sorgenti.treno] = std::string(treno);
-  const compilatore::opzioni opzioni{"Ostrale_Fiorna", "40817", 1, true};
+  const compilatore::opzioni opzioni{"Ostrale_Fiorna", "40817", true, true};
   const compilatore::compilato fatto = compilatore::compila(fs, sorgenti, opzioni);
   const auto pulito = fatto.pulito();
   if (!pulito) return 0;

@@ -33,13 +33,13 @@ void fallimento_generico(lettura::contesto& c, const std::exception& causa,
 
 void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m,
                     errore_compilazione& e) {
-  lettura::contesto c{fs, file, o, m, e, origine::file::nessuno, {}, 80, {}};
+  lettura::contesto c{fs, file, o, m, e, origine::file::nessuno, {}, formato::voce_primo_cartello, {}};
   // Only the input's own failures and the platform's become the generic
   // error. Anything else is a fault of the program: it goes up as it is, and
   // deletes nothing.
   try {
-    m.tabella[85].nome = o.nome_base;
-    m.tabella[86].nome = o.codice_treno;
+    m.tabella[formato::voce_nome_base].nome = o.nome_base;
+    m.tabella[formato::voce_ripetizione].nome = o.codice_treno;
     if (!lettura::compila_linea(c)) return;
     lettura::compila_treno(c);
   } catch (const testo_scenario::errore_lettura& causa) {

@@ -16,9 +16,9 @@ namespace compilatore {
 void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m,
                     errore_compilazione& e);
 
-// Puts the three chainage records of entries 81 to 83 in their final order.
-// A flagged value that cannot take its 100 m more is a failure of the input
-// (lettura::guasto), as a value out of its field's range is.
+// Puts the three chainage records (formato::voce_progressiva_tre to _uno) in
+// their final order. A flagged value that cannot take its 100 m more is a
+// failure of the input (lettura::guasto), as a value out of its field's range is.
 void progressive_ordina(modello& m);
 
 // The helpers write cells directly and return an error number, 0 when the

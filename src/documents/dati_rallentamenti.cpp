@@ -3,10 +3,13 @@
 #include <cstddef>
 #include <string_view>
 
-#include "documents/campi.h"
 #include "scenario_text/nomi_scenario.h"
+#include "scenario_text/riempi_testo.h"
 
 namespace documenti {
+
+using testo_scenario::a_destra;
+using testo_scenario::a_sinistra;
 
 namespace {
 

@@ -1,13 +1,15 @@
 #include "documents/intestazione_scheda.h"
 
-#include "documents/campi.h"
 #include "documents/nome_proprio.h"
 #include "scenario_text/nomi_scenario.h"
+#include "scenario_text/riempi_testo.h"
 
 namespace documenti {
 namespace {
 
 namespace nomi = testo_scenario::nomi;
+using testo_scenario::a_destra;
+using testo_scenario::a_sinistra;
 
 // "da: " or "a: " ending at column 45, then the place in a field of 22.
 std::string luogo(std::string_view etichetta, std::string_view nome) {

@@ -10,7 +10,7 @@
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
 #include "scenario_text/dati_linea.h"
 #include "scenario_text/dati_treno.h"
 #include "scenario_text/nomi_scenario.h"
@@ -34,11 +34,11 @@ void verifica(const piattaforma::esito& esito) {
 
 // The compiler driver: compiles the two description files and, only when the
 // scenario compiled clean, writes the binary files.
-void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, std::int32_t j) {
+void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& nomi, bool calcola_tracciato) {
   const compilatore::opzioni opzioni{
       .nome_base = std::string(testo_scenario::nomi::nome_base),
       .codice_treno = std::string(testo_scenario::nomi::codice_treno),
-      .calcola_tracciato = j,
+      .calcola_tracciato = calcola_tracciato,
       .elimina_descrizioni = true,
   };
   const compilatore::compilato c = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
@@ -65,14 +65,14 @@ std::string cartella_del_programma(piattaforma::sistema& sistema) {
 // Form_Load's work, in its fixed order.
 void lavora(piattaforma::sistema& sistema) {
   piattaforma::file_system& fs = sistema.file();
-  const nomi_file nomi = forma_nomi(cartella_del_programma(sistema), testo_scenario::nomi::nome_base,
-                                    testo_scenario::nomi::codice_treno);
+  const formato::nomi_file nomi = formato::forma_nomi(cartella_del_programma(sistema), testo_scenario::nomi::nome_base,
+                                                      testo_scenario::nomi::codice_treno);
   verifica(testo_scenario::dati_linea(fs, nomi.linea_txt));
   verifica(testo_scenario::dati_treno(fs, nomi.treno_txt));
   verifica(documenti::dati_note(fs, nomi.note_txt));
   verifica(documenti::dati_rallentamenti(fs, nomi.rallentamenti_txt));
   verifica(documenti::dati_scheda(fs, nomi.scheda_txt));
-  memorizza_percorso(fs, nomi, 1);
+  memorizza_percorso(fs, nomi, true);
 }
 
 }  // namespace

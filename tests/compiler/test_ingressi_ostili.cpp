@@ -5,7 +5,9 @@
 #include "cartella_temporanea.h"
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
-#include "compiler/scrivi_binari.h"
+#include "formato/campi.h"
+#include "formato/scrivi_binari.h"
+#include "formato/voci.h"
 #include "platform/file_system_memoria.h"
 
 namespace {
@@ -133,7 +135,7 @@ TEST(IngressiOstili, EveryMalformedRecordGivesItsNumberedErrorAndTheScenarioStil
     EXPECT_FALSE(compilatore::descrizione_errore(e.codice_errore).empty() && e.codice_errore != 0);
     if (e.codice_errore == 0) {
       // Accepted input must also go through the writers.
-      EXPECT_EQ(compilatore::contenuto_celle(fatto.m.celle).size(), fatto.m.celle.size() * compilatore::byte_cella);
+      EXPECT_EQ(formato::contenuto_celle(fatto.m.celle).size(), fatto.m.celle.size() * formato::byte_cella);
     }
   }
   // Nothing the bad input did lingers: the embedded scenario compiles to its expected files.
@@ -141,9 +143,9 @@ TEST(IngressiOstili, EveryMalformedRecordGivesItsNumberedErrorAndTheScenarioStil
       compila(leggi_dati("Ostrale_Fiorna_linea.txt"), leggi_dati("Ostrale_Fiorna_40817-.txt"));
   ASSERT_EQ(fatto.errore.codice_errore, 0);
   const compilatore::modello& m = fatto.m;
-  EXPECT_TRUE(compilatore::contenuto_tracciato(m.punti) == leggi_dati("Ostrale_Fiorna_linea.dat"));
-  EXPECT_TRUE(compilatore::contenuto_tabella(m.tabella) == leggi_dati("Ostrale_Fiorna_40817.sim"));
-  EXPECT_TRUE(compilatore::contenuto_celle(m.celle) == leggi_dati("Ostrale_Fiorna_40817.dat"));
+  EXPECT_TRUE(formato::contenuto_tracciato(m.punti) == leggi_dati("Ostrale_Fiorna_linea.dat"));
+  EXPECT_TRUE(formato::contenuto_tabella(m.tabella) == leggi_dati("Ostrale_Fiorna_40817.sim"));
+  EXPECT_TRUE(formato::contenuto_celle(m.celle) == leggi_dati("Ostrale_Fiorna_40817.dat"));
 }
 
 TEST(IngressiOstili, LoneCrAndLoneLfEndLinesAsCrLfDoes) {
@@ -158,9 +160,9 @@ TEST(IngressiOstili, LoneCrAndLoneLfEndLinesAsCrLfDoes) {
                                                 sostituisci(treno(corpo_treno), "\r\n", fine));
     ASSERT_EQ(fatto.errore.codice_errore, 0);
     const compilatore::modello& m = fatto.m;
-    EXPECT_TRUE(compilatore::contenuto_celle(m.celle) == compilatore::contenuto_celle(crlf.celle));
-    EXPECT_TRUE(compilatore::contenuto_tabella(m.tabella) == compilatore::contenuto_tabella(crlf.tabella));
-    EXPECT_EQ(m.tabella[86].gruppo_b2, 4);
+    EXPECT_TRUE(formato::contenuto_celle(m.celle) == formato::contenuto_celle(crlf.celle));
+    EXPECT_TRUE(formato::contenuto_tabella(m.tabella) == formato::contenuto_tabella(crlf.tabella));
+    EXPECT_EQ(m.tabella[formato::voce_ripetizione].gruppo_b2, 4);
   }
 }
 

@@ -8,7 +8,7 @@
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
 #include "tools/compila/argomenti.h"
 #include "tools/compila/diagnostica.h"
 #include "tools/compila/nomi_sorgenti.h"
@@ -74,7 +74,7 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
   compilatore::opzioni o;
   o.nome_base = n.nome_base;
   o.codice_treno = n.codice_treno;
-  o.calcola_tracciato = r.senza_tracciato ? 0 : 1;
+  o.calcola_tracciato = !r.senza_tracciato;
   o.elimina_descrizioni = false;  // the author's own files
   o.avvisi = &avvisi;
   const compilatore::compilato c = compilatore::compila(fs, {r.linea, r.treno}, o);
@@ -92,7 +92,8 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
     return uscita_errori;
   }
   if (!r.solo_verifica) {
-    const guida::nomi_file nomi = guida::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
+    const formato::nomi_file nomi =
+        formato::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
     const piattaforma::esito scritto =
         compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *pulito);
     if (!scritto.riuscito()) {
