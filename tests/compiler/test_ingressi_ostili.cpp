@@ -107,7 +107,7 @@ const caso casi[] = {
     {"CR without LF", sostituisci(linea(""), "\r\n", "\r"), sostituisci(treno(""), "\r\n", "\r"), 0},
     {"LF without CR", sostituisci(linea(""), "\r\n", "\n"), sostituisci(treno(""), "\r\n", "\n"), 0},
     // A NUL byte is just a byte: it ends no item and is no digit.
-    {"NUL inside a number", linea(std::string("pendenza, 50\0" "00, -8\r\n", 21)), treno(""), 25},
+    {"NUL inside a number", linea(std::string("pendenza, 50") + '\0' + "00, -8\r\n"), treno(""), 25},
     {"NUL inside a keyword", linea(std::string("pend\0enza, 5000, -8\r\n", 21)), treno(""), 0},
     {"NUL file", std::string(64, '\0'), treno(""), 102},
     // Empty files.
