@@ -6,13 +6,8 @@
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
-#include "documents/dati_note.h"
-#include "documents/dati_rallentamenti.h"
-#include "documents/dati_scheda.h"
 #include "driver/nomi_file.h"
-#include "scenario_text/dati_linea.h"
-#include "scenario_text/dati_treno.h"
-#include "scenario_text/nomi_scenario.h"
+#include "driver/sorgente_incorporata.h"
 
 namespace guida {
 namespace {
@@ -33,10 +28,11 @@ void verifica(const piattaforma::esito& esito) {
 
 // The compiler driver: compiles the two description files and, only when the
 // scenario compiled clean, writes the binary files.
-void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, std::int32_t j) {
+void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, const testi_scenario& testi,
+                        std::int32_t j) {
   const compilatore::opzioni opzioni{
-      .nome_base = std::string(testo_scenario::nomi::nome_base),
-      .codice_treno = std::string(testo_scenario::nomi::codice_treno),
+      .nome_base = testi.nome_base,
+      .codice_treno = testi.codice_treno,
       .calcola_tracciato = j,
       .elimina_descrizioni = true,
   };
@@ -50,17 +46,19 @@ void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, std
   verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m));
 }
 
-// Form_Load's work, in its fixed order.
-void lavora(piattaforma::sistema& sistema) {
+// Form_Load's work, in its fixed order. A scenario that cannot be had stops
+// the run before anything is written.
+void lavora(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
+  testi_scenario testi;
+  verifica(sorgente.leggi(sistema, testi));
   piattaforma::file_system& fs = sistema.file();
-  const nomi_file nomi = forma_nomi(sistema.cartella_programma(), testo_scenario::nomi::nome_base,
-                                    testo_scenario::nomi::codice_treno);
-  verifica(testo_scenario::dati_linea(fs, nomi.linea_txt));
-  verifica(testo_scenario::dati_treno(fs, nomi.treno_txt));
-  verifica(documenti::dati_note(fs, nomi.note_txt));
-  verifica(documenti::dati_rallentamenti(fs, nomi.rallentamenti_txt));
-  verifica(documenti::dati_scheda(fs, nomi.scheda_txt));
-  memorizza_percorso(fs, nomi, 1);
+  const nomi_file nomi = forma_nomi(sistema.cartella_programma(), testi.nome_base, testi.codice_treno);
+  verifica(piattaforma::sostituisci_file(fs, nomi.linea_txt, testi.linea));
+  verifica(piattaforma::sostituisci_file(fs, nomi.treno_txt, testi.treno));
+  verifica(piattaforma::sostituisci_file(fs, nomi.note_txt, testi.note));
+  verifica(piattaforma::sostituisci_file(fs, nomi.rallentamenti_txt, testi.rallentamenti));
+  verifica(piattaforma::sostituisci_file(fs, nomi.scheda_txt, testi.scheda));
+  memorizza_percorso(fs, nomi, testi, 1);
 }
 
 }  // namespace
@@ -79,18 +77,23 @@ std::string testo_errore(std::int32_t numero, std::int32_t posizione) {
   return testo;
 }
 
-int esegui(piattaforma::sistema& sistema) {
+int esegui(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
   sistema.mostra_attesa(messaggio_attesa);
   try {
-    lavora(sistema);
+    lavora(sistema, sorgente);
   } catch (const std::exception& e) {
     // The box replaces the wait window rather than standing over it.
     sistema.chiudi_attesa();
-    sistema.messaggio(titolo_programma, e.what());
+    sistema.messaggio(sorgente.titolo(sistema), e.what());
     return 1;
   }
   sistema.chiudi_attesa();
   return 0;
+}
+
+int esegui(piattaforma::sistema& sistema) {
+  sorgente_incorporata incorporata;
+  return esegui(sistema, incorporata);
 }
 
 }  // namespace guida

@@ -29,6 +29,8 @@ esito file_system::scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& 
   return scrivi(percorso, contenuto);
 }
 
+esito file_system::rendi_eseguibile(const std::string&) { return esito::ok(); }
+
 std::string percorso_temporaneo(const std::string& percorso) { return percorso + ".nuovo"; }
 
 esito sostituisci_file(file_system& fs, const std::string& percorso, std::string_view contenuto) {
@@ -38,6 +40,13 @@ esito sostituisci_file(file_system& fs, const std::string& percorso, std::string
 esito sostituisci_file(file_system& fs, const std::string& percorso, pezzi_contenuto& pezzi) {
   return sostituisci(fs, percorso,
                      [&](const std::string& temporaneo) { return fs.scrivi_a_pezzi(temporaneo, pezzi); });
+}
+
+esito sostituisci_eseguibile(file_system& fs, const std::string& percorso, std::string_view contenuto) {
+  return sostituisci(fs, percorso, [&](const std::string& temporaneo) {
+    esito scritto = fs.scrivi(temporaneo, contenuto);
+    return scritto.riuscito() ? fs.rendi_eseguibile(temporaneo) : scritto;
+  });
 }
 
 }  // namespace piattaforma
