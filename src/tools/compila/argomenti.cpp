@@ -36,6 +36,8 @@ lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
       r.solo_verifica = true;
     } else if (a == "--strict") {
       r.rigoroso = true;
+    } else if (a == "--documenti") {
+      r.documenti = true;
     } else if (a == opzione_uscita) {
       if (i + 1 == argomenti.size()) return rifiuta("--output vuole una cartella");
       r.cartella_uscita = argomenti[++i];
@@ -54,7 +56,8 @@ lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
 }
 
 std::string testo_uso() {
-  return "uso: compila_scenario FILE_LINEA FILE_SERVIZIO [--output CARTELLA] [--no-geometry] [--check] [--strict]";
+  return "uso: compila_scenario FILE_LINEA FILE_SERVIZIO [--output CARTELLA] [--no-geometry] [--check] [--strict]"
+         " [--documenti]";
 }
 
 std::string testo_aiuto() {
@@ -70,6 +73,9 @@ std::string testo_aiuto() {
          "  --no-geometry     senza il tracciato: BASE_linea.dat non viene scritto ne' toccato\n"
          "  --check           compila soltanto, senza scrivere alcun file\n"
          "  --strict          un avviso conta come un errore\n"
+         "  --documenti       scrive anche la scheda treno, l'ordine di rallentamento e le note\n"
+         "                    (BASE_CODICE_scheda_treno.txt, _rallentamenti.txt, _note.txt), con\n"
+         "                    i dati di BASE_CODICE_documenti.txt accanto al file della linea\n"
          "  --help, --version\n"
          "\n"
          "I file dell'autore non vengono mai modificati. Uscita: 0 riuscito, 1 errori nello scenario\n"

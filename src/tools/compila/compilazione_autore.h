@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "compiler/avvisi.h"
+#include "compiler/modello.h"
+#include "platform/file_system.h"
+
+namespace strumento_compila {
+
+// An author's scenario to compile: the two description files as named on the
+// command line, and the names the compiled scenario carries.
+struct scenario_autore {
+  std::string linea;
+  std::string treno;
+  std::string nome_base;
+  std::string codice_treno;
+  std::int32_t calcola_tracciato = 1;
+};
+
+struct compilazione_autore {
+  compilatore::modello m;
+  std::size_t avvisi = 0;
+  bool riuscita() const { return m.codice_errore == 0; }
+};
+
+// Compiles the author's files, which are only read, and shows every warning
+// and the error, if any, on `errori` by file, line and column.
+compilazione_autore compila_autore(piattaforma::file_system& fs, const scenario_autore& s, std::ostream& errori);
+
+}  // namespace strumento_compila
