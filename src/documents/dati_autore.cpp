@@ -43,8 +43,8 @@ errore_dati_autore posto_di(std::string_view testo, std::size_t offset, std::str
     if (testo[i] == '\n') {
       ++e.riga;
       e.colonna = 1;
-    } else if (testo[i] != '\r') {
-      ++e.colonna;
+    } else if (testo[i] != '\r' && (static_cast<unsigned char>(testo[i]) & 0xC0) != 0x80) {
+      ++e.colonna;  // the text is UTF-8 here: a column is a character, not a byte
     }
   }
   return e;
@@ -63,6 +63,13 @@ std::optional<errore_dati_autore> leggi_riga(std::string_view riga, std::int32_t
   if (voce_scritta.find('-') != std::string_view::npos) return std::nullopt;
   const std::string voce = in_minuscolo(voce_scritta);
   const bool nota = voce == "descrizione" || campo(d, voce) != nullptr;
+  if (!nota && virgola == std::string_view::npos) {
+    for (std::string_view v : voci) {
+      if (voce.starts_with(std::string(v) + " ")) {
+        return errore(voce_scritta, "manca la virgola tra la voce '" + std::string(v) + "' e il suo valore");
+      }
+    }
+  }
   if (!nota) {
     std::string messaggio = "voce '" + std::string(voce_scritta) + "' sconosciuta";
     const std::string vicina = compilatore::parola_vicina(voce, voci);
