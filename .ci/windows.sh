@@ -262,6 +262,9 @@ esegui_in_cartella "$build_linux/genera_scenario" "$riferimento" || fallisci "la
 passo "genera_scenario.exe senza schermo"
 esegui_e_confronta "senza schermo" "$riferimento"
 
+passo "installatore per Windows senza schermo"
+bash .ci/installatore_windows.sh senza_schermo
+
 avvia_xvfb
 passo "genera_scenario.exe su Xvfb ($DISPLAY)"
 esegui_e_confronta "con schermo" "$riferimento"
@@ -271,6 +274,9 @@ verifica_finestra_attesa
 
 passo "finestra del messaggio"
 verifica_messaggio
+
+passo "installatore per Windows su Xvfb ($DISPLAY)"
+bash .ci/installatore_windows.sh con_schermo
 
 rm -rf "$riferimento"
 passo "tutte le verifiche riuscite"
