@@ -3,13 +3,21 @@
 #include <cstdio>
 
 namespace documenti {
+namespace {
+
+constexpr std::int32_t aggiunta_compilazione = 100;
+
+}  // namespace
 
 progressive_km::progressive_km(const std::array<compilatore::voce, compilatore::voci_tabella>& tabella) {
   for (int voce = 81; voce <= 83; ++voce) {
     const compilatore::voce& r = tabella[static_cast<std::size_t>(voce)];
     // A record left empty (no value, no flag) says nothing about the line.
     if (r.fine == 0 && r.progressiva == 0) continue;
-    riferimenti_.push_back({r.inizio, r.fine, r.progressiva == 1});
+    // The compile raises a flagged record's value by 100 m for the simulator;
+    // the line file's own value is the chainage its boards read.
+    const bool decrescente = r.progressiva == 1;
+    riferimenti_.push_back({r.inizio, decrescente ? r.fine - aggiunta_compilazione : r.fine, decrescente});
   }
   if (riferimenti_.empty()) riferimenti_.push_back({});
 }

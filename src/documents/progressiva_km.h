@@ -11,9 +11,10 @@
 namespace documenti {
 
 // The chainage along a line, from its chainage records as the compile leaves
-// them in table entries 81 to 83: each record gives the chainage `fine` (in
-// metres) at the position `inizio`, and from there on the chainage falls as
-// the line goes on when its flag `progressiva` is 1, and rises otherwise.
+// them in table entries 81 to 83: each record gives the chainage (in metres)
+// at the position `inizio`, the value the line file wrote, and from there on
+// the chainage falls as the line goes on when its flag `progressiva` is 1,
+// and rises otherwise.
 class progressive_km {
  public:
   explicit progressive_km(const std::array<compilatore::voce, compilatore::voci_tabella>& tabella);

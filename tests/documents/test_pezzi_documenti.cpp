@@ -37,13 +37,14 @@ TEST(ProgressiveKm, DirectionAndValueFollowTheRecordInForce) {
   };
   const caso casi[] = {
       {"no records: metres from the start, rising", progressive({}), 4400, 4400, false},
-      {"flag 1 falls (the embedded line, value raised by 100)", progressive({0, 350100, 1}), 4400, 345700, true},
+      {"flag 1 falls from the value written (the embedded line; the compile added 100)",
+       progressive({0, 350100, 1}), 8500, 341500, true},
       {"flag 0 rises", progressive({0, 20000, 0}), 4400, 24400, false},
       {"a jump: the later record from its position on", progressive({8000, 40000, 0}, {0, 20000, 0}), 9500, 41500,
        false},
       {"a jump: the earlier record before it", progressive({8000, 40000, 0}, {0, 20000, 0}), 7950, 27950, false},
-      {"the direction may change at a record", progressive({8000, 40000, 1}, {0, 20000, 0}), 9500, 38500, true},
-      {"an empty record at 0 sorted first is no record", progressive({0, 0, 0}, {0, 350100, 1}), 100, 350000, true},
+      {"the direction may change at a record", progressive({8000, 40100, 1}, {0, 20000, 0}), 9500, 38500, true},
+      {"an empty record at 0 sorted first is no record", progressive({0, 0, 0}, {0, 350100, 1}), 100, 349900, true},
       {"before every record: the first one, extended back", progressive({5000, 30000, 0}), 1000, 26000, false},
   };
   for (const caso& c : casi) {
@@ -153,7 +154,7 @@ TEST(DocumentiGenerati, ChainageTheColumnCannotHoldIsAnError) {
   const compilatore::modello m = con_stazioni("SECONDA", "progressiva chilometrica uno, 0, 5000, 1\r\n");
   const documenti::documenti_generati d = documenti::genera_documenti(m, {});
   EXPECT_EQ(d.errore,
-            "a 9000 m la progressiva chilometrica vale -3900 m, fuori dalla colonna dei documenti (da 0 a 999.999 km)");
+            "a 9000 m la progressiva chilometrica vale -4000 m, fuori dalla colonna dei documenti (da 0 a 999.999 km)");
 }
 
 TEST(DocumentiGenerati, AuthorsValueTooLongForItsBoxIsAnError) {

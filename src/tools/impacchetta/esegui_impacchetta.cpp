@@ -87,7 +87,8 @@ int impacchetta(const richiesta& r, piattaforma::file_system& fs, const std::str
   const piattaforma::esito scritto = piattaforma::sostituisci_eseguibile(fs, r.uscita, installatore);
   if (!scritto.riuscito()) return fallisci(errori, scritto.messaggio());
 
-  for (const std::string& g : generati) uscita << "generato dalle descrizioni: " << g << "\n";
+  // Said plainly: the generated document goes into the installer, not beside the descriptions.
+  for (const std::string& g : generati) uscita << g << ": assente, impacchettato quello generato dalle descrizioni\n";
   const char* per = r.per == piattaforma_installatore::windows ? "Windows" : "Linux";
   uscita << "installatore per " << per << ": " << r.uscita << " (" << installatore.size() << " byte), scenario "
          << r.nome_base << ", treno " << r.codice_treno << "\n";

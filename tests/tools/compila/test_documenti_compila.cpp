@@ -76,12 +76,12 @@ TEST_F(CompilaDocumenti, UnreadableAuthorsFileIsShownAtItsLineAndNothingIsWritte
 }
 
 TEST_F(CompilaDocumenti, DocumentsThatCannotBeMadeStopTheWholeCompileBeforeAnyFile) {
-  // A chainage that falls below km 0 before the destination: from km 1.100 down at 8 km.
+  // A chainage that falls below km 0 before the destination: from km 1.000 down at 8 km.
   std::string& l = fs.file[linea];
   l.replace(l.find("8000,    40000,    0"), 20, "8000,    1000,    1");
   EXPECT_EQ(esegui({"--documenti"}), 1);
   EXPECT_EQ(errori.str(),
-            "compila_scenario: errore: documenti non generati: a 9500 m la progressiva chilometrica vale -400 m, "
+            "compila_scenario: errore: documenti non generati: a 9500 m la progressiva chilometrica vale -500 m, "
             "fuori dalla colonna dei documenti (da 0 a 999.999 km)\n");
   EXPECT_EQ(fs.file.size(), 3u);
 }
