@@ -29,8 +29,6 @@ esito file_system::scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& 
   return scrivi(percorso, contenuto);
 }
 
-esito file_system::rendi_eseguibile(const std::string&) { return esito::ok(); }
-
 std::string percorso_temporaneo(const std::string& percorso) { return percorso + ".nuovo"; }
 
 esito sostituisci_file(file_system& fs, const std::string& percorso, std::string_view contenuto) {

@@ -35,9 +35,9 @@ class file_system {
   // Moves `da` over `a`, replacing an existing `a` in one step.
   virtual esito rinomina(const std::string& da, const std::string& a) = 0;
   virtual esito elimina(const std::string& percorso) = 0;
-  // Lets the file be run as a program. By default nothing needs doing: only
-  // a platform that keeps such a mark on files overrides it.
-  virtual esito rendi_eseguibile(const std::string& percorso);
+  // Lets the file be run as a program, where the platform keeps such a mark
+  // on files (Windows runs any .exe). Pure, so that no wrapper forgets to pass it on.
+  virtual esito rendi_eseguibile(const std::string& percorso) = 0;
 };
 
 // Replaces `percorso` with exactly `contenuto`. The new content goes to a

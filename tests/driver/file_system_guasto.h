@@ -64,6 +64,8 @@ class file_system_guasto : public piattaforma::file_system {
     return sotto_.elimina(percorso);
   }
 
+  piattaforma::esito rendi_eseguibile(const std::string& percorso) override { return sotto_.rendi_eseguibile(percorso); }
+
   // How many times the fault was injected; a case whose fault never fired tests nothing.
   int guasti_iniettati = 0;
 

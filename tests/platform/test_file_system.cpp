@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <string>
+
 #include "platform/file_system.h"
 #include "platform/file_system_memoria.h"
 #include "pezzi_fissi.h"
@@ -23,6 +27,10 @@ class file_system_guasto : public piattaforma::file_system_memoria {
     if (guasto == "rinomina") return piattaforma::esito::errore(a, "accesso negato");
     return file_system_memoria::rinomina(da, a);
   }
+  piattaforma::esito rendi_eseguibile(const std::string& p) override {
+    if (guasto == "rendi_eseguibile") return piattaforma::esito::errore(p, "operazione non permessa");
+    return file_system_memoria::rendi_eseguibile(p);
+  }
 };
 
 TEST(SostituisciFile, ReplacesWholeContentInMemory) {
@@ -44,6 +52,28 @@ TEST(SostituisciFile, FailureKeepsOlderFileAndLeavesNoTemporary) {
     EXPECT_EQ(esito.percorso(), "a.dat");
     EXPECT_EQ(fs.file.size(), 1u);
     EXPECT_EQ(fs.file["a.dat"], "vecchio");
+  }
+}
+
+TEST(SostituisciEseguibile, TheProgramArrivesWholeAndRunnable) {
+  piattaforma::file_system_memoria fs;
+  fs.file["inst"] = "vecchio programma, piu' lungo";
+  ASSERT_TRUE(piattaforma::sostituisci_eseguibile(fs, "inst", "nuovo").riuscito());
+  EXPECT_EQ(fs.file, (std::map<std::string, std::string>{{"inst", "nuovo"}}));
+  EXPECT_EQ(fs.eseguibili, std::set<std::string>{"inst"});
+}
+
+TEST(SostituisciEseguibile, AnyFailedStepKeepsOlderFileAndLeavesNoTemporary) {
+  for (const std::string guasto : {"scrivi", "rendi_eseguibile", "rinomina"}) {
+    SCOPED_TRACE(guasto);
+    file_system_guasto fs;
+    fs.guasto = guasto;
+    fs.file["inst"] = "vecchio";
+    const auto esito = piattaforma::sostituisci_eseguibile(fs, "inst", "nuovo programma");
+    EXPECT_FALSE(esito.riuscito());
+    EXPECT_EQ(esito.percorso(), "inst");
+    EXPECT_EQ(fs.file, (std::map<std::string, std::string>{{"inst", "vecchio"}}));
+    EXPECT_TRUE(fs.eseguibili.empty());
   }
 }
 

@@ -18,6 +18,7 @@ class file_ritoccati : public piattaforma::file_system {
   piattaforma::esito leggi(const std::string& p, std::string& c) override { return reale_.leggi(p, c); }
   piattaforma::esito rinomina(const std::string& da, const std::string& a) override { return reale_.rinomina(da, a); }
   piattaforma::esito elimina(const std::string& p) override { return reale_.elimina(p); }
+  piattaforma::esito rendi_eseguibile(const std::string& p) override { return reale_.rendi_eseguibile(p); }
   piattaforma::esito scrivi(const std::string& p, std::string_view c) override {
     std::string contenuto(c);
     if (p.ends_with(piattaforma::percorso_temporaneo("_linea.txt"))) {
