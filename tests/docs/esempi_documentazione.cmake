@@ -5,32 +5,16 @@
 #   -DSORGENTE=<project folder>  -DLAVORO=<scratch folder>  -DCOMPILA=<compila_scenario>
 #   -DIMPACCHETTA=<impacchetta_scenario>  -DESAMINA=<esamina_scenario>  [-DEMULATORE=<runner>]
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../processo_comune.cmake)
 unset(ENV{DISPLAY})
 
 file(REMOVE_RECURSE "${LAVORO}")
 file(MAKE_DIRECTORY "${LAVORO}/docs" "${LAVORO}/compilati" "${LAVORO}/giocatore")
 # The guide's commands name docs/esempio from the project's folder: so does this copy.
 file(COPY "${SORGENTE}/docs/esempio" DESTINATION "${LAVORO}/docs")
-
-function(esegui stato_atteso)
-  execute_process(COMMAND ${ARGN} WORKING_DIRECTORY "${LAVORO}" RESULT_VARIABLE stato OUTPUT_VARIABLE uscita
-    ERROR_VARIABLE errori)
-  message(STATUS "exit ${stato}\n${uscita}${errori}")
-  if(NOT stato EQUAL stato_atteso)
-    message(FATAL_ERROR "exit status ${stato}, expected ${stato_atteso}: ${ARGN}")
-  endif()
-  set(errori "${errori}" PARENT_SCOPE)
-endfunction()
-
-function(uguali a b)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${a}" "${b}" RESULT_VARIABLE diversi)
-  if(NOT diversi EQUAL 0)
-    message(FATAL_ERROR "${a} differs from ${b}")
-  endif()
-endfunction()
+set(cartella_esecuzione "${LAVORO}")
 
 # The guide shows each example file whole, under its name.
-file(STRINGS "${SORGENTE}/docs/autori.md" righe)
 file(READ "${SORGENTE}/docs/autori.md" guida)
 string(REGEX MATCHALL "`docs/esempio/[^`]+`:\n\n```\n[^`]*```" blocchi "${guida}")
 list(LENGTH blocchi quanti)

@@ -4,15 +4,12 @@
 #include <vector>
 
 #include "driver/pacchetto.h"
+#include "tools/compila/opzioni_strumento.h"
 
 namespace strumento_impacchetta {
 namespace {
 
-constexpr std::string_view opzione_uscita = "--output";
-
-lettura_argomenti rifiuta(std::string motivo) { return {std::nullopt, std::move(motivo)}; }
-
-bool e_opzione(std::string_view a) { return a.size() > 1 && a.front() == '-'; }
+lettura_argomenti rifiuta(std::string motivo) { return {std::nullopt, {}, std::move(motivo)}; }
 
 #ifdef _WIN32
 constexpr piattaforma_installatore questa_piattaforma = piattaforma_installatore::windows;
@@ -20,57 +17,51 @@ constexpr piattaforma_installatore questa_piattaforma = piattaforma_installatore
 constexpr piattaforma_installatore questa_piattaforma = piattaforma_installatore::gnu_linux;
 #endif
 
+constexpr const char* manca_uscita = "--output vuole il nome dell'installatore da scrivere";
+
+std::string testo_aiuto();
+
 }  // namespace
 
 lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
   richiesta r;
   r.per = questa_piattaforma;
-  std::vector<std::string> posizionali;
-  std::optional<std::string> uscita;
-  bool solo_posizionali = false;  // after "--" every argument is a name, whatever it looks like
-  for (std::size_t i = 0; i < argomenti.size(); ++i) {
-    const std::string& a = argomenti[i];
-    if (solo_posizionali || !e_opzione(a)) {
-      posizionali.push_back(a);
-    } else if (a == "--") {
-      solo_posizionali = true;
-    } else if (a == "--help" || a == "-h") {
-      r.cosa = richiesta::azione::aiuto;
-      return {r, {}};
-    } else if (a == "--version") {
-      r.cosa = richiesta::azione::versione;
-      return {r, {}};
-    } else if (a == "--windows") {
+  const auto propria = [&r](std::string_view a) {
+    if (a == "--windows") {
       r.per = piattaforma_installatore::windows;
     } else if (a == "--linux") {
       r.per = piattaforma_installatore::gnu_linux;
-    } else if (a == opzione_uscita) {
-      if (i + 1 == argomenti.size()) return rifiuta("--output vuole il nome dell'installatore da scrivere");
-      uscita = argomenti[++i];
-    } else if (a.starts_with(std::string(opzione_uscita) + "=")) {
-      uscita = a.substr(opzione_uscita.size() + 1);
     } else {
-      return rifiuta("opzione sconosciuta '" + a + "'");
+      return false;
     }
-  }
-  if (posizionali.size() < 3) return rifiuta("servono la cartella, il nome di base e il codice del treno");
-  if (posizionali.size() > 3) return rifiuta("troppi argomenti: '" + posizionali[3] + "'");
-  if (!uscita || uscita->empty()) return rifiuta("--output vuole il nome dell'installatore da scrivere");
-  r.cartella = posizionali[0];
-  r.nome_base = posizionali[1];
-  r.codice_treno = posizionali[2];
-  r.uscita = *uscita;
+    return true;
+  };
+  strumento_compila::opzioni_comuni letti;
+  const auto errore = strumento_compila::leggi_opzioni(argomenti, manca_uscita, propria, letti);
+  if (errore) return rifiuta(*errore);
+  if (letti.aiuto) return {std::nullopt, testo_aiuto(), {}};
+  if (letti.versione) return {std::nullopt, std::string("impacchetta_scenario ") + VERSIONE_IMPACCHETTA + "\n", {}};
+  const std::vector<std::string>& nomi = letti.nomi;
+  if (nomi.size() < 3) return rifiuta("servono la cartella, il nome di base e il codice del treno");
+  if (nomi.size() > 3) return rifiuta("troppi argomenti: '" + nomi[3] + "'");
+  if (!letti.uscita) return rifiuta(manca_uscita);
+  r.cartella = nomi[0];
+  r.nome_base = nomi[1];
+  r.codice_treno = nomi[2];
+  r.uscita = *letti.uscita;
   for (const auto& [nome, quale] : {std::pair{&r.nome_base, "il nome di base"},
                                     std::pair{&r.codice_treno, "il codice del treno"}}) {
     const std::string difetto = guida::difetto_nome(*nome);
     if (!difetto.empty()) return rifiuta(std::string(quale) + " '" + *nome + "' " + difetto);
   }
-  return {r, {}};
+  return {r, {}, {}};
 }
 
 std::string testo_uso() {
   return "uso: impacchetta_scenario CARTELLA BASE CODICE --output FILE [--windows | --linux]";
 }
+
+namespace {
 
 std::string testo_aiuto() {
   return testo_uso() +
@@ -91,5 +82,7 @@ std::string testo_aiuto() {
          "Uno scenario che non si compila non viene impacchettato. Uscita: 0 riuscito, 1 errori nello\n"
          "scenario o nella scrittura, 2 uso sbagliato.\n";
 }
+
+}  // namespace
 
 }  // namespace strumento_impacchetta

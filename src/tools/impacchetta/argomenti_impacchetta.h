@@ -9,19 +9,20 @@ namespace strumento_impacchetta {
 // The platform an installer runs on.
 enum class piattaforma_installatore { gnu_linux, windows };
 
-// What the command line asks for.
+// What to pack, and where.
 struct richiesta {
-  enum class azione { impacchetta, aiuto, versione };
-  azione cosa = azione::impacchetta;
-  std::string cartella;      // where the scenario's files are
+  std::string cartella;  // where the scenario's files are
   std::string nome_base;
   std::string codice_treno;
-  std::string uscita;        // the installer to write
+  std::string uscita;  // the installer to write
   piattaforma_installatore per = piattaforma_installatore::gnu_linux;
 };
 
+// A request; or the help or the version, which is all there is to show; or
+// the reason the command line is neither.
 struct lettura_argomenti {
   std::optional<richiesta> valida;
+  std::string da_mostrare;
   std::string errore;
 };
 
@@ -30,6 +31,5 @@ struct lettura_argomenti {
 lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti);
 
 std::string testo_uso();
-std::string testo_aiuto();
 
 }  // namespace strumento_impacchetta

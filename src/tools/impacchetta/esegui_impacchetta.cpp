@@ -100,17 +100,12 @@ int impacchetta(const richiesta& r, piattaforma::file_system& fs, const std::str
 int esegui_impacchetta(std::span<const std::string> argomenti, piattaforma::file_system& fs,
                        const std::string& cartella_programmi, std::ostream& uscita, std::ostream& errori) {
   const lettura_argomenti a = leggi_argomenti(argomenti);
+  if (!a.da_mostrare.empty()) {
+    uscita << a.da_mostrare;
+    return uscita_riuscita;
+  }
   if (!a.valida) return errore_uso(errori, a.errore);
-  const richiesta& r = *a.valida;
-  if (r.cosa == richiesta::azione::aiuto) {
-    uscita << testo_aiuto();
-    return uscita_riuscita;
-  }
-  if (r.cosa == richiesta::azione::versione) {
-    uscita << programma << " " << VERSIONE_IMPACCHETTA << "\n";
-    return uscita_riuscita;
-  }
-  return impacchetta(r, fs, cartella_programmi, uscita, errori);
+  return impacchetta(*a.valida, fs, cartella_programmi, uscita, errori);
 }
 
 }  // namespace strumento_impacchetta

@@ -4,6 +4,7 @@
 #   -DLAVORO=<scratch folder>  -DDATI=<tests/dati>  [-DEMULATORE=<runner>]
 #   -DMODO=incorporato | altro_nome | guasti | windows   [-DINSTALLATORE_WINDOWS=<runner .exe>]
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../../processo_comune.cmake)
 
 # A message box under Wine would wait for a user: without a display the
 # installer writes its message to standard error instead.
@@ -18,15 +19,6 @@ else()
   set(installatore "${cartella}/giocatore/Installa")
 endif()
 
-function(esegui stato_atteso)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE stato OUTPUT_VARIABLE uscita ERROR_VARIABLE errori)
-  message(STATUS "exit ${stato}\n${uscita}${errori}")
-  if(NOT stato EQUAL stato_atteso)
-    message(FATAL_ERROR "exit status ${stato}, expected ${stato_atteso}")
-  endif()
-  set(errori "${errori}" PARENT_SCOPE)
-endfunction()
-
 function(impacchetta base codice)
   esegui(0 ${EMULATORE} "${IMPACCHETTA}" "${cartella}/sorgenti" ${base} ${codice} --output "${installatore}" ${ARGN})
 endfunction()
@@ -38,13 +30,6 @@ function(presenti cartella_vista)
   list(SORT voluti)
   if(NOT trovati STREQUAL voluti)
     message(FATAL_ERROR "files left in ${cartella_vista}: ${trovati}\nexpected: ${voluti}")
-  endif()
-endfunction()
-
-function(uguali a b)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${a}" "${b}" RESULT_VARIABLE diversi)
-  if(NOT diversi EQUAL 0)
-    message(FATAL_ERROR "${a} differs from ${b}")
   endif()
 endfunction()
 

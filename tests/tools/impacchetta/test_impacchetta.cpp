@@ -143,7 +143,7 @@ TEST_F(Impacchetta, WrongCommandLinesAreRefusedWithTheUsage) {
       {{"s", "Valle_Prova", "--output", "u/inst"}, "servono la cartella, il nome di base e il codice del treno"},
       {{"s", "Valle_Prova", "2317", "x", "--output", "u/inst"}, "troppi argomenti: 'x'"},
       {{"s", "Valle_Prova", "2317", "--output"}, "--output vuole il nome dell'installatore da scrivere"},
-      {{"s", "Valle_Prova", "2317", "--output=", "u"}, "troppi argomenti: 'u'"},
+      {{"s", "Valle_Prova", "2317", "--output="}, "--output vuole il nome dell'installatore da scrivere"},
       {{"s", "Valle_Prova", "2317", "--output", "u/inst", "--mac"}, "opzione sconosciuta '--mac'"},
       {{"s", "../Valle", "2317", "--output", "u/inst"},
        "il nome di base '../Valle' contiene '/', che un nome di file non ammette"},
@@ -158,8 +158,11 @@ TEST_F(Impacchetta, WrongCommandLinesAreRefusedWithTheUsage) {
                                 "\nuso: impacchetta_scenario CARTELLA BASE CODICE --output FILE [--windows | --linux]\n");
   }
   EXPECT_FALSE(fs.esiste("u/inst"));
-  EXPECT_EQ(esegui({"--help"}), 0);
+  EXPECT_EQ(esegui({"--help", "--bogus"}), 0);
   EXPECT_EQ(uscita.str().rfind("uso: impacchetta_scenario", 0), 0u);
+  uscita.str("");
+  EXPECT_EQ(esegui({"--version"}), 0);
+  EXPECT_EQ(uscita.str().rfind("impacchetta_scenario ", 0), 0u);
 }
 
 }  // namespace
