@@ -29,12 +29,18 @@ set(argomenti_windows
 if(CMAKE_CXX_COMPILER_LAUNCHER)
   list(APPEND argomenti_windows -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER})
 endif()
+if(CMAKE_GENERATOR MATCHES "Makefiles")
+  # Through make's own jobserver, within the parallelism the outer build was given.
+  set(costruzione_windows $(MAKE) installatore_scenario)
+else()
+  set(costruzione_windows ${CMAKE_COMMAND} --build ${cartella_windows} --target installatore_scenario)
+endif()
 ExternalProject_Add(installatore_windows
   SOURCE_DIR ${PROJECT_SOURCE_DIR}
   BINARY_DIR ${cartella_windows}
   CMAKE_ARGS ${argomenti_windows}
-  # Through make's own jobserver, within the parallelism the outer build was given.
-  BUILD_COMMAND $(MAKE) installatore_scenario
+  CMAKE_GENERATOR ${CMAKE_GENERATOR}
+  BUILD_COMMAND ${costruzione_windows}
   INSTALL_COMMAND ${CMAKE_COMMAND} -E copy_if_different ${cartella_windows}/installatore_scenario.exe
     ${PROJECT_BINARY_DIR}/installatore_scenario.exe
   # Its sources are this project's: let the inner build decide what changed.

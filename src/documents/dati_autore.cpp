@@ -57,10 +57,11 @@ std::optional<errore_dati_autore> leggi_riga(std::string_view riga, std::int32_t
     return errore_dati_autore{numero, colonna_di(riga, dove), std::move(messaggio)};
   };
   const std::string_view contenuto = senza_spazi(riga);
-  if (contenuto.empty()) return std::nullopt;
+  // Only a leading "-" makes a comment: a line of notes that lost its entry
+  // ("Linea Milano-Torino") must be refused, not skipped.
+  if (contenuto.empty() || contenuto.front() == '-') return std::nullopt;
   const std::size_t virgola = contenuto.find(',');
   const std::string_view voce_scritta = senza_spazi(contenuto.substr(0, virgola));
-  if (voce_scritta.find('-') != std::string_view::npos) return std::nullopt;
   const std::string voce = in_minuscolo(voce_scritta);
   const bool nota = voce == "descrizione" || campo(d, voce) != nullptr;
   if (!nota && virgola == std::string_view::npos) {

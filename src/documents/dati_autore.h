@@ -19,8 +19,8 @@
 //   orario,          Giugno 2001     the notes' timetable edition: "Orario Giugno 2001"
 //   sigla,           5A              the notes' last line
 //
-// Every entry may be left out. A line whose entry holds "-" is a comment, as
-// in the descriptions; blank lines are skipped. The value is the rest of the
+// Every entry may be left out. A line that starts with "-" is a comment;
+// blank lines are skipped. The value is the rest of the
 // line after the comma, without the blanks around it; commas inside it stay.
 namespace documenti {
 

@@ -51,6 +51,8 @@ TEST(DatiAutore, UnreadableLineIsNamedByLineAndColumn) {
       {"a misspelt entry", "rango, B\nclassificazone, R\n", 2, 1, "voce 'classificazone' sconosciuta; forse 'classificazione'?"},
       {"an entry of another file", "rango, B\n  velocita, 100\n", 2, 3, "voce 'velocita' sconosciuta"},
       {"no comma", "autore Lorenzo\n", 1, 1, "manca la virgola tra la voce 'autore' e il suo valore"},
+      {"a line of notes that lost its entry", "  Linea Milano-Torino\n", 1, 3,
+       "voce 'Linea Milano-Torino' sconosciuta"},
       {"a known entry without its comma", "  sigla\n", 1, 3, "manca la virgola tra la voce 'sigla' e il suo valore"},
       {"an entry given twice", "rango, B\r\nRango, C\r\n", 2, 1, "voce 'rango' ripetuta"},
       {"a character no single byte holds", "rango, B\nautore, Zo\xC3\xAB \xE2\x86\x92\n", 2, 13,
