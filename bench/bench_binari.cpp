@@ -3,7 +3,7 @@
 #include <string>
 
 #include "bench/scenari_misura.h"
-#include "compiler/scrivi_binari.h"
+#include "formato/scrivi_binari.h"
 
 namespace {
 
@@ -24,17 +24,17 @@ void misura_contenuto(benchmark::State& stato, F contenuto) {
 }
 
 void BM_ContenutoTracciato(benchmark::State& stato) {
-  misura_contenuto(stato, [](const compilatore::modello& m) { return compilatore::contenuto_tracciato(m.punti); });
+  misura_contenuto(stato, [](const compilatore::modello& m) { return formato::contenuto_tracciato(m.punti); });
 }
 BENCHMARK(BM_ContenutoTracciato)->Apply(lunghezze);
 
 void BM_ContenutoTabella(benchmark::State& stato) {
-  misura_contenuto(stato, [](const compilatore::modello& m) { return compilatore::contenuto_tabella(m.tabella); });
+  misura_contenuto(stato, [](const compilatore::modello& m) { return formato::contenuto_tabella(m.tabella); });
 }
 BENCHMARK(BM_ContenutoTabella)->Apply(lunghezze);
 
 void BM_ContenutoCelle(benchmark::State& stato) {
-  misura_contenuto(stato, [](const compilatore::modello& m) { return compilatore::contenuto_celle(m.celle); });
+  misura_contenuto(stato, [](const compilatore::modello& m) { return formato::contenuto_celle(m.celle); });
 }
 BENCHMARK(BM_ContenutoCelle)->Apply(lunghezze);
 

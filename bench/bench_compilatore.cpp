@@ -17,7 +17,7 @@ void BM_MemorizzaDati(benchmark::State& stato) {
   misura::cartella c(misura::descrizioni_di(stato.range(0)));
   for (auto _ : stato) {
     compilatore::modello m;
-    m.calcola_tracciato = 1;
+    m.calcola_tracciato = true;
     m.svuota_tabella();
     compilatore::memorizza_dati(c.fs, c.file, c.o, m);
     benchmark::DoNotOptimize(m.celle.data());
@@ -39,7 +39,7 @@ BENCHMARK(BM_Compila)->Apply(lunghezze);
 void BM_PostElabora(benchmark::State& stato) {
   misura::cartella c(misura::descrizioni_di(stato.range(0)));
   compilatore::modello analizzato;
-  analizzato.calcola_tracciato = 0;  // the pass reads only the grid
+  analizzato.calcola_tracciato = false;  // the pass reads only the grid
   analizzato.svuota_tabella();
   compilatore::memorizza_dati(c.fs, c.file, c.o, analizzato);
   for (auto _ : stato) {

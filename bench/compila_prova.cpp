@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   piattaforma::file_system& fs = piattaforma::sistema_reale().file();
-  const compilatore::opzioni o{"Prova", "1", 1, false};
+  const compilatore::opzioni o{"Prova", "1", true, false};
   const compilatore::modello m = compilatore::compila(fs, {argv[1], argv[2]}, o);
   if (m.codice_errore != 0) {
     std::cerr << "errore " << m.codice_errore << ", posizione " << m.posizione_errore << "\n";

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
   piattaforma::file_system_memoria fs;
   fs.file[sorgenti.linea] = std::string(linea);
   fs.file[sorgenti.treno] = std::string(treno);
-  const compilatore::opzioni opzioni{"Ostrale_Fiorna", "40817", 1, true};
+  const compilatore::opzioni opzioni{"Ostrale_Fiorna", "40817", true, true};
   const compilatore::modello m = compilatore::compila(fs, sorgenti, opzioni);
   if (m.codice_errore != 0) return 0;
   // The serialisers walk every cell, point and entry the compile left.

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "scenario_text/caratteri.h"
+
 namespace compilatore {
 namespace {
 
-char minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+using testo_scenario::minuscola;
 
 // Near enough to be a slip of the keyboard, not another word: one edit in a
 // short keyword, two in a longer one.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "compiler/errori.h"
+#include "formato/voci.h"
 
 namespace compilatore {
 
@@ -13,9 +14,6 @@ namespace {
 constexpr std::size_t caratteri_codice = 25;
 // Guarantees 25 characters whatever the names' length.
 constexpr const char* riempitivo = "aabbccddeeffgghhiillmmnnoo";
-
-constexpr std::size_t voce_nome_base = 85;
-constexpr std::size_t voce_codice_treno = 86;
 
 constexpr std::int16_t segnaposto_tabella = 610;
 constexpr std::int16_t segnaposto_cella = 5121;
@@ -36,7 +34,8 @@ unsigned char minuscola(unsigned char c) {
 
 // The character codes that take part in both codes, as byte values 0 to 255.
 std::array<unsigned char, caratteri_codice> testo_codice(const modello& m) {
-  const std::string testo = m.tabella[voce_codice_treno].nome + m.tabella[voce_nome_base].nome + riempitivo;
+  const std::string testo =
+      m.tabella[formato::voce_ripetizione].nome + m.tabella[formato::voce_nome_base].nome + riempitivo;
   std::array<unsigned char, caratteri_codice> codici{};
   for (std::size_t i = 0; i < caratteri_codice; ++i) {
     codici[i] = minuscola(static_cast<unsigned char>(testo[i]));
@@ -63,7 +62,7 @@ std::int32_t codice_gara_st(const modello& m) {
 
 std::int32_t timbra_codici(modello& m) {
   if (m.celle.size() < 2) return errore::segnaposto_occupati;
-  voce& v = m.tabella[voce_nome_base];
+  voce& v = m.tabella[formato::voce_nome_base];
   cella& prima = m.celle[1];
   if (v.gruppo_a1 != 0 || prima.dato1 != 0) return errore::segnaposto_occupati;
   v.gruppo_a1 = segnaposto_tabella;

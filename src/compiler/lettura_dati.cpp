@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "compiler/arrotonda.h"
 #include "compiler/avvisi.h"
+#include "compiler/errori.h"
+#include "formato/arrotonda.h"
 
 namespace compilatore::lettura {
 namespace {
@@ -33,8 +34,8 @@ bool senza_dati(const std::string& chiave) {
 
 // Rounds and range-checks in double, before any conversion that could overflow.
 double arrotonda_entro(double valore, double minimo, double massimo) {
-  const double r = arrotonda(valore);
-  if (!(r >= minimo && r <= massimo)) throw guasto("valore convertito fuori dai limiti del campo");
+  const double r = formato::arrotonda(valore);
+  if (!(r >= minimo && r <= massimo)) fuori_dai_limiti();
   return r;
 }
 
@@ -85,19 +86,19 @@ bool chiave_record(contesto& c, testo_scenario::lettore_voci& l, std::string& ch
   if (l.alla_fine()) return false;
   chiave = leggi_chiave(c, l);
   for (int volta = 0; volta < 2 && testo_scenario::contiene(chiave, "-"); ++volta) {
-    if (l.ha_raggiunto_fine()) return false;
+    if (l.alla_fine()) return false;
     chiave = leggi_chiave(c, l);
   }
-  return !l.ha_raggiunto_fine();
+  return !l.alla_fine();
 }
 
-void avverti_se_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> parole) {
+void avverti_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> grafie) {
   if (c.o.avvisi == nullptr || senza_dati(chiave)) return;
   const origine dove = qui(c);
   const bool stessa_riga = c.ultima_sconosciuta.in_file == dove.in_file && c.ultima_sconosciuta.riga == dove.riga;
   c.ultima_sconosciuta = dove;
   if (stessa_riga) return;
-  aggiungi(c, avviso::genere::voce_sconosciuta, chiave).suggerimento = parola_vicina(chiave, parole);
+  aggiungi(c, avviso::genere::voce_sconosciuta, chiave).suggerimento = parola_vicina(chiave, grafie);
 }
 
 void tace_riga(contesto& c) { c.ultima_sconosciuta = qui(c); }
@@ -130,17 +131,19 @@ bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine) {
   return m.n_celle < (static_cast<double>(p) + margine) / 50;
 }
 
-std::int64_t indice_cella(double quoziente) { return static_cast<std::int64_t>(arrotonda(quoziente)); }
+seguito fuori_griglia(contesto& c, std::int32_t p) {
+  registra(c, errore::oltre_la_griglia, p);
+  return seguito::fuori_griglia;
+}
+
+std::int64_t indice_cella(double quoziente) { return static_cast<std::int64_t>(formato::arrotonda(quoziente)); }
 
 cella& cella_in(modello& m, std::int64_t indice) {
   if (indice < 0 || indice > m.n_celle || m.celle.empty()) throw guasto("cella fuori dalla griglia");
   return m.celle[static_cast<std::size_t>(indice)];
 }
 
-std::int16_t converti_corto(double valore) {
-  return static_cast<std::int16_t>(arrotonda_entro(valore, std::numeric_limits<std::int16_t>::min(),
-                                                   std::numeric_limits<std::int16_t>::max()));
-}
+void fuori_dai_limiti() { throw guasto("valore convertito fuori dai limiti del campo"); }
 
 std::uint8_t converti_byte(double valore) { return static_cast<std::uint8_t>(arrotonda_entro(valore, 0, 255)); }
 

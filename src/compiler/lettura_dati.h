@@ -8,9 +8,13 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <type_traits>
 
 #include "compiler/modello.h"
 #include "compiler/opzioni.h"
+#include "formato/valori_cella.h"
+#include "formato/voci.h"
 #include "platform/file_system.h"
 #include "scenario_text/lettore_voci.h"
 
@@ -31,8 +35,30 @@ enum class seguito {
   fine_file,       // the record's last value was the file's last item: dropped, the loop ends
 };
 
-// A record whose last value reached the end of the file is not interpreted.
-inline bool troncato(const testo_scenario::lettore_voci& l) { return l.ha_raggiunto_fine(); }
+// Narrow fields that are not converted take the low bits.
+using formato::bassi_16;
+using formato::bassi_8;
+// Converted values: rounded, and they must fit their field; one that does not
+// is a guasto.
+[[noreturn]] void fuori_dai_limiti();
+std::uint8_t converti_byte(double valore);
+std::int32_t converti_numero(double valore);
+
+// A list the files give in running order (gradients, speeds, adhesion): each
+// entry holds from its own cell up to the cell before the next entry's.
+struct elenco_corrente {
+  std::uint8_t cella::*campo;                     // the field it fills
+  std::uint8_t (*in_cella)(std::int32_t valore);  // a value as that field stores it
+  std::int64_t indice = 0;                        // the next cell to fill
+  std::int32_t in_vigore = 0;                     // the value of the last entry read
+  // Where the list has got to, for the warnings.
+  std::optional<std::int32_t> ultima_posizione{};
+};
+
+// A gradient is stored plus 100, a speed in units of 5 km/h, adhesion as it is.
+inline std::uint8_t pendenza_in_cella(std::int32_t pendenza) { return bassi_8(std::int64_t{pendenza} + 100); }
+inline std::uint8_t velocita_in_cella(std::int32_t velocita) { return converti_byte(velocita / 5.0); }
+inline std::uint8_t aderenza_in_cella(std::int32_t aderenza) { return bassi_8(aderenza); }
 
 struct contesto {
   piattaforma::file_system& fs;
@@ -43,11 +69,20 @@ struct contesto {
   // The keyword item of the record being read, for diagnostics.
   testo_scenario::posizione_testo voce_chiave;
   // Entries above this one hold kilometre boards; stations must stay below it.
-  std::int32_t prossimo_cartello = 80;
+  std::int32_t prossimo_cartello = formato::voce_primo_cartello;
   // The line of the last unknown keyword warned about: its value items are not warned about again.
   origine ultima_sconosciuta;
   // The last sound line length of the general section, -1 before one is read.
   std::int64_t lunghezza_letta = -1;
+  // The running lists: gradients in the line file, speeds and adhesion in the service file.
+  elenco_corrente pendenze{&cella::pendenza, pendenza_in_cella};
+  elenco_corrente velocita{&cella::vel_limite, velocita_in_cella};
+  elenco_corrente aderenze{&cella::aderenza, aderenza_in_cella};
+  // The next geometry point to compute, and where the curves laid so far end.
+  std::int64_t q = 2;
+  std::optional<std::int32_t> fine_curve{};
+  // The table entry of the next station.
+  std::int32_t n_stazione = 1;
 };
 
 // Sets the error record; the origin is the current keyword item.
@@ -69,8 +104,9 @@ bool chiave_record(contesto& c, testo_scenario::lettore_voci& l, std::string& ch
 
 // Warnings, collected only when the caller gave somewhere to put them. Each
 // names the current keyword item.
-// A keyword item that matched no record; headers, comments and empty items are meant to match nothing.
-void avverti_se_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> parole);
+// A keyword item that matched no record, with the spellings a near miss is
+// compared with; headers, comments and empty items are meant to match nothing.
+void avverti_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> grafie);
 // The current line is left unread on purpose: its value items are not warned about.
 void tace_riga(contesto& c);
 // A record cut off by the end of the file.
@@ -83,19 +119,38 @@ void annota_riservati(contesto& c);
 
 // The position check of every record: true when (p + margine) / 50 lies beyond the grid.
 bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine);
+// Error 15 for a record at `p`: its loop ends, the rest of the file half still runs.
+seguito fuori_griglia(contesto& c, std::int32_t p);
+
+// The next value, of the kind a field of type T holds: number, short or byte.
+template <typename T>
+T leggi_valore(testo_scenario::lettore_voci& l) {
+  if constexpr (std::is_same_v<T, std::int32_t>) {
+    return l.leggi_numero();
+  } else if constexpr (std::is_same_v<T, std::int16_t>) {
+    return l.leggi_corto();
+  } else {
+    static_assert(std::is_same_v<T, std::uint8_t>, "a field is a number, a short or a byte");
+    return l.leggi_byte();
+  }
+}
+
+// Reads one value per field, each of its field's kind, and stores them all
+// unless the last one was the file's last item.
+template <typename... T>
+seguito leggi_in(testo_scenario::lettore_voci& l, T&... campi) {
+  // A braced list is evaluated left to right: the values are read in file order.
+  const std::tuple<T...> valori{leggi_valore<T>(l)...};
+  if (l.alla_fine()) return seguito::fine_file;
+  std::tie(campi...) = valori;
+  return seguito::prosegui;
+}
 
 // The rounded cell index of a quotient; any int32 position gives a value that fits.
 std::int64_t indice_cella(double quoziente);
 // The cell at `indice`; an index outside the grid is a guasto, never an access.
 cella& cella_in(modello& m, std::int64_t indice);
 
-// Converted values: rounded, and they must fit their field.
-std::int16_t converti_corto(double valore);
-std::uint8_t converti_byte(double valore);
-std::int32_t converti_numero(double valore);
-// Narrow fields that are not converted take the low bits.
-inline std::int16_t bassi_16(std::int64_t valore) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(valore)); }
-inline std::uint8_t bassi_8(std::int64_t valore) { return static_cast<std::uint8_t>(valore); }
 // A text longer than this could not be written to the table file.
 void verifica_testo(const std::string& testo);
 
@@ -103,8 +158,13 @@ void verifica_testo(const std::string& testo);
 bool compila_linea(contesto& c);
 void compila_treno(contesto& c);
 
-// One station record of the service file, into table entry n.
-seguito memorizza_stazione(contesto& c, testo_scenario::lettore_voci& l, std::int32_t& n);
+// One entry of a running list: its position and its value.
+seguito voce_elenco(contesto& c, testo_scenario::lettore_voci& l, elenco_corrente& e, const std::string& chiave);
+// Writes the value in force from the list's running cell up to the cell before `fino_a`, at least one cell.
+void riempi_elenco(modello& m, elenco_corrente& e, std::int64_t fino_a);
+
+// One station record of the service file, into table entry c.n_stazione.
+seguito memorizza_stazione(contesto& c, testo_scenario::lettore_voci& l, const std::string& chiave);
 
 // Extends the geometry for one curve record; returns an error number or 0.
 std::int32_t estendi_curva(modello& m, std::int64_t& q, std::int32_t p, std::int32_t n, double k);

@@ -3,12 +3,11 @@
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
 #include "compiler/memorizza_dati.h"
+#include "formato/valori_cella.h"
 
 namespace compilatore {
 
-using lettura::bassi_16;
 using lettura::cella_in;
-using lettura::converti_corto;
 using lettura::indice_cella;
 
 std::int32_t memo_indicatori_v_max(modello& m, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,
@@ -18,12 +17,10 @@ std::int32_t memo_indicatori_v_max(modello& m, std::int32_t posizione, std::int3
   if (i < 0) return errore::posizione_negativa;
   cella& c = cella_in(m, i);
   if (!libera(c)) return errore::indicatore_su_cella_occupata;
-  c.evento = evento::indicatore_v_max;
-  // One field carries both sides: the left speed in hundreds, the right one in units of 5 km/h.
-  c.dato1 = converti_corto(vad / 5.0 + vas * 20.0);
-  c.dato2 = converti_corto(vbd / 5.0 + vbs * 20.0);
-  c.dato3 = converti_corto(vcd / 5.0 + vcs * 20.0);
-  c.dato4 = bassi_16(std::int64_t{strisces} * 10 + strisced);
+  const formato::valori_indicatore v{.vas = vas, .vbs = vbs, .vcs = vcs, .strisces = strisces,
+                                     .vad = vad, .vbd = vbd, .vcd = vcd, .strisced = strisced};
+  // The speeds are converted values.
+  if (!formato::impacchetta_indicatore(v, c)) lettura::fuori_dai_limiti();
   return 0;
 }
 

@@ -3,11 +3,10 @@
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
 #include "compiler/memorizza_dati.h"
+#include "formato/valori_cella.h"
 
 namespace compilatore {
 
-using lettura::bassi_16;
-using lettura::bassi_8;
 using lettura::cella_in;
 using lettura::indice_cella;
 
@@ -21,16 +20,11 @@ std::int32_t memo_segnale(modello& m, std::int32_t posizione, std::int32_t sx, s
   cella& c = cella_in(m, i);
   if (!libera(c)) return errore::segnale_su_cella_occupata;
 
-  c.evento = evento::segnale;
-  c.dato4 = bassi_16(std::int64_t{rapp} * 10 + std::int64_t{sx} * 3 + dx);
-  c.dato1 = bassi_16(std::int64_t{s1} * 10 + d1);
-  c.dato2 = bassi_16(std::int64_t{s2} * 10 + d2);
-  c.dato3 = bassi_16(std::int64_t{s3} * 10 + d3);
-  // A short time is raised past 100 so the simulator reads it as a timed signal.
-  if (tempo >= 1 && tempo <= 100) tempo = 101;
-  c.tempo_segnale = sx == 2 ? bassi_8(tempo) : 0;
-  for (std::int64_t k = 1; k <= 4; ++k) {
-    cella_in(m, i - 2 * k).preavviso = bassi_8(std::int64_t{sx} * 30 + std::int64_t{dx} * 10 + k);
+  formato::impacchetta_segnale({.sx = sx, .s1 = s1, .s2 = s2, .s3 = s3, .rapp = rapp, .dx = dx, .d1 = d1, .d2 = d2,
+                                .d3 = d3, .tempo = tempo},
+                               c);
+  for (std::int32_t k = 1; k <= 4; ++k) {
+    cella_in(m, i - 2 * k).preavviso = formato::preavviso_segnale(sx, dx, k);
   }
   return 0;
 }

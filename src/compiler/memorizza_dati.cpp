@@ -28,10 +28,10 @@ void fallimento_generico(lettura::contesto& c, const std::exception& causa) {
 }  // namespace
 
 void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m) {
-  lettura::contesto c{fs, file, o, m, origine::file::nessuno, {}, 80, {}};
+  lettura::contesto c{fs, file, o, m, origine::file::nessuno, {}, formato::voce_primo_cartello, {}};
   try {
-    m.tabella[85].nome = o.nome_base;
-    m.tabella[86].nome = o.codice_treno;
+    m.tabella[formato::voce_nome_base].nome = o.nome_base;
+    m.tabella[formato::voce_ripetizione].nome = o.codice_treno;
     if (!fs.esiste(file.linea)) {
       m.codice_errore = errore::linea_mancante;
       m.origine_errore = {};

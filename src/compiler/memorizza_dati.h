@@ -13,8 +13,8 @@ namespace compilatore {
 // m.codice_errore / m.posizione_errore / m.origine_errore.
 void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m);
 
-// Puts the three chainage records of entries 81 to 83 in their final order.
-// Throws std::overflow_error when a flagged value cannot take its 100 m more.
+// Puts the three chainage records (formato::voce_progressiva_tre to _uno) in
+// their final order. Throws std::overflow_error when a flagged value cannot take its 100 m more.
 void progressive_ordina(modello& m);
 
 // The helpers write cells directly and return an error number, 0 when the

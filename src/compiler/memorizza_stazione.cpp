@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <string>
 
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
@@ -64,28 +65,26 @@ bool oltre_fine_griglia(const modello& m, const voce& v) {
 void scrivi_preavvisi(modello& m, const voce& v) {
   for (std::int32_t k = 1; k <= 4; ++k) {
     const double cella_preavviso = v.fine / 50.0 - k - 1;
-    if (cella_preavviso > 1) cella_in(m, indice_cella(cella_preavviso)).preavviso = bassi_8(80 + k);
+    if (cella_preavviso > 1) cella_in(m, indice_cella(cella_preavviso)).preavviso = formato::preavviso_fermata(k);
   }
 }
 
 }  // namespace
 
-seguito memorizza_stazione(contesto& c, lettore_voci& l, std::int32_t& n) {
+seguito memorizza_stazione(contesto& c, lettore_voci& l, const std::string&) {
+  std::int32_t& n = c.n_stazione;
   // Stations fill the table upward, boards downward: an entry holding a board is never overwritten.
   if (n >= c.prossimo_cartello) return ferma(c, errore::troppe_stazioni);
   voce& v = c.m.tabella[static_cast<std::size_t>(n)];
   const std::int32_t p = l.leggi_numero();
   v.progressiva = p;
-  if (oltre_la_griglia(c.m, p, 800)) {
-    registra(c, errore::oltre_la_griglia, p);
-    return seguito::fuori_griglia;
-  }
+  if (oltre_la_griglia(c.m, p, 800)) return fuori_griglia(c, p);
   if (p % 50 != 0) return ferma(c, errore::stazione_non_multipla, p);
   v.tipo_stazione = l.leggi_byte();
   const std::int32_t lunghezza = l.leggi_numero();
   if (lunghezza % 100 != 0) return ferma(c, errore::marciapiede_non_multiplo, p);
   leggi_campi(l, v);
-  if (troncato(l)) {
+  if (l.alla_fine()) {
     v = voce{};  // dropped whole: the entry was empty before
     return seguito::fine_file;
   }

@@ -1,15 +1,15 @@
 #include "compiler/modello.h"
 
-#include "compiler/arrotonda.h"
+#include "formato/arrotonda.h"
 
 namespace compilatore {
 
-void modello::alloca(std::int32_t lunghezza) {
+void modello::dimensiona(std::int32_t lunghezza) {
   lunghezza_estesa = lunghezza + estensione_linea;
-  n_celle = static_cast<std::int32_t>(arrotonda(lunghezza_estesa / 50.0));
+  n_celle = static_cast<std::int32_t>(formato::arrotonda(lunghezza_estesa / 50.0));
   celle.assign(static_cast<std::size_t>(n_celle) + 1, cella{});
   punti = tracciato{};
-  if (calcola_tracciato != 0) {
+  if (calcola_tracciato) {
     punti.x.assign(static_cast<std::size_t>(lunghezza_estesa) + 1, 0.0);
     punti.y.assign(static_cast<std::size_t>(lunghezza_estesa) + 1, 0.0);
   }

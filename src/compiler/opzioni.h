@@ -17,7 +17,7 @@ struct sorgenti {
 struct opzioni {
   std::string nome_base;     // copied into entry 85, part of the identification codes
   std::string codice_treno;  // copied into entry 86
-  std::int32_t calcola_tracciato = 1;
+  bool calcola_tracciato = true;
   // The main program deletes its intermediate description files as it reads
   // them; an author's own files are never touched.
   bool elimina_descrizioni = true;

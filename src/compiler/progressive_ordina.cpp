@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "compiler/memorizza_dati.h"
+#include "formato/voci.h"
 
 namespace compilatore {
 namespace {
@@ -43,13 +44,13 @@ terna per_valore(const progressiva& t, const progressiva& d, const progressiva& 
 }  // namespace
 
 void progressive_ordina(modello& m) {
-  const progressiva t = da_voce(m.tabella[81]);
-  const progressiva d = da_voce(m.tabella[82]);
-  const progressiva u = da_voce(m.tabella[83]);
+  const progressiva t = da_voce(m.tabella[formato::voce_progressiva_tre]);
+  const progressiva d = da_voce(m.tabella[formato::voce_progressiva_due]);
+  const progressiva u = da_voce(m.tabella[formato::voce_progressiva_uno]);
   const std::int64_t somma = std::int64_t{t.posizione} + d.posizione + u.posizione;
   const terna ordinate = somma != 0 ? per_posizione(t, d, u) : per_valore(t, d, u);
   for (std::size_t i = 0; i < ordinate.size(); ++i) {
-    voce& v = m.tabella[81 + i];
+    voce& v = m.tabella[formato::voce_progressiva_tre + i];
     v.inizio = ordinate[i].posizione;
     v.fine = ordinate[i].valore;
     v.progressiva = ordinate[i].flag;

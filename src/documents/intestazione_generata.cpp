@@ -1,10 +1,12 @@
 #include "documents/intestazione_generata.h"
 
-#include "documents/campi.h"
 #include "documents/intestazione_scheda.h"
+#include "scenario_text/riempi_testo.h"
 
 namespace documenti {
 namespace {
+
+using testo_scenario::a_sinistra;
 
 // Centred, an odd blank going to the right.
 std::string al_centro(std::string_view testo, std::size_t larghezza) {

@@ -2,10 +2,13 @@
 
 #include <cstddef>
 
-#include "documents/campi.h"
+#include "scenario_text/riempi_testo.h"
 
 namespace documenti {
 namespace {
+
+using testo_scenario::a_destra;
+using testo_scenario::a_sinistra;
 
 constexpr std::size_t larghezza_stazioni = 27;
 constexpr std::size_t righe_tabella = 25;

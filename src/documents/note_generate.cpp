@@ -2,6 +2,7 @@
 
 #include "documents/maiuscole.h"
 #include "documents/percorso_treno.h"
+#include "formato/voci.h"
 
 namespace documenti {
 namespace {
@@ -9,7 +10,7 @@ namespace {
 std::string prima_riga(const compilatore::modello& m, const dati_autore& autore) {
   std::string riga = "Simulazione del treno ";
   if (!autore.classificazione.empty()) riga += in_minuscolo(autore.classificazione) + " ";
-  riga += m.tabella[86].nome;
+  riga += m.tabella[formato::voce_ripetizione].nome;
   const std::vector<stazione_percorso> stazioni = stazioni_di(m);
   if (!stazioni.empty()) {
     riga += " nel tratto " + iniziali_maiuscole(stazioni.front().nome) + " - " +

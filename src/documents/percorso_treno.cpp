@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "formato/voci.h"
+
 namespace documenti {
 namespace {
 
@@ -10,7 +12,7 @@ constexpr std::int32_t unita_velocita = 5;  // vel_limite counts steps of 5 km/h
 
 // The cells of the line itself: the grid runs on past its end.
 std::int32_t ultima_cella_linea(const compilatore::modello& m) {
-  const std::int32_t ultima = m.tabella[84].fine / metri_cella;
+  const std::int32_t ultima = m.tabella[formato::voce_lunghezza].fine / metri_cella;
   return std::clamp<std::int32_t>(ultima, 0, static_cast<std::int32_t>(m.celle.size()) - 1);
 }
 
@@ -37,7 +39,7 @@ std::vector<cartello_percorso> cartelli_di(const compilatore::modello& m) {
   std::vector<cartello_percorso> cartelli;
   for (std::size_t i = 1; i < m.celle.size(); ++i) {
     const compilatore::cella& c = m.celle[i];
-    const bool voce_cartello = c.dato1 > m.n_stazioni && c.dato1 <= 80;
+    const bool voce_cartello = c.dato1 > m.n_stazioni && c.dato1 <= formato::voce_primo_cartello;
     if (c.evento != compilatore::evento::cartello_indicatore || !voce_cartello) continue;
     // A board at p stands in cell round(p / 50 + 1).
     const auto posizione = static_cast<std::int32_t>(i - 1) * metri_cella;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "formato/voci.h"
+
 namespace documenti {
 namespace {
 
@@ -10,10 +12,10 @@ constexpr std::int32_t aggiunta_compilazione = 100;
 }  // namespace
 
 progressive_km::progressive_km(const std::array<compilatore::voce, compilatore::voci_tabella>& tabella) {
-  for (int voce = 81; voce <= 83; ++voce) {
+  for (int voce = formato::voce_progressiva_tre; voce <= formato::voce_progressiva_uno; ++voce) {
     const compilatore::voce& r = tabella[static_cast<std::size_t>(voce)];
-    // A record left empty (no value, no flag) says nothing about the line.
-    if (r.fine == 0 && r.progressiva == 0) continue;
+    // A record the line file left out is all zero, and says nothing about the line.
+    if (r.inizio == 0 && r.fine == 0 && r.progressiva == 0) continue;
     // The compile raises a flagged record's value by 100 m for the simulator;
     // the line file's own value is the chainage its boards read.
     const bool decrescente = r.progressiva == 1;

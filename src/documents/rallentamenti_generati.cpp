@@ -2,6 +2,7 @@
 
 #include "documents/maiuscole.h"
 #include "documents/modulo_rallentamenti.h"
+#include "formato/voci.h"
 
 namespace documenti {
 
@@ -10,7 +11,7 @@ testo_scenario::tabella_righe rallentamenti_generati(const compilatore::modello&
   const progressive_km progressive(m.tabella);
   ordine_rallentamento o;
   if (!stazioni.empty()) o.linea = in_maiuscolo(stazioni.front().nome) + " - " + in_maiuscolo(stazioni.back().nome);
-  o.codice_treno = m.tabella[86].nome;
+  o.codice_treno = m.tabella[formato::voce_ripetizione].nome;
   for (const rallentamento_percorso& r : rallentamenti_di(m)) {
     // Checked as the train sheet checks every chainage it prints.
     static_cast<void>(km_stampato(progressive, r.posizione));

@@ -3,9 +3,12 @@
 #include <initializer_list>
 #include <stdexcept>
 
-#include "documents/campi.h"
+#include "scenario_text/riempi_testo.h"
 
 namespace documenti {
+
+using testo_scenario::a_destra;
+using testo_scenario::a_sinistra;
 
 namespace {
 

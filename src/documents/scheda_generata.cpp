@@ -7,6 +7,7 @@
 #include "documents/maiuscole.h"
 #include "documents/pagina_scheda.h"
 #include "documents/progressiva_km.h"
+#include "formato/voci.h"
 
 namespace documenti {
 namespace {
@@ -37,7 +38,7 @@ std::string orario_stazione(const std::vector<stazione_percorso>& stazioni, std:
 std::vector<riga_percorso> righe_percorso(const compilatore::modello& m, avvisi_documenti& avvisi) {
   const std::vector<stazione_percorso> stazioni = stazioni_di(m);
   const std::int32_t da = stazioni.empty() ? 0 : stazioni.front().posizione;
-  const std::int32_t a = stazioni.empty() ? m.tabella[84].fine : stazioni.back().posizione;
+  const std::int32_t a = stazioni.empty() ? m.tabella[formato::voce_lunghezza].fine : stazioni.back().posizione;
 
   std::vector<riga_percorso> righe;
   for (std::size_t i = 0; i < stazioni.size(); ++i) {
@@ -78,7 +79,7 @@ void controlla_spazio(const std::string& testo, std::size_t larghezza, std::stri
 testata_scheda testata(const compilatore::modello& m, const dati_autore& autore, avvisi_documenti& avvisi) {
   const std::vector<stazione_percorso> stazioni = stazioni_di(m);
   testata_scheda t;
-  t.codice_treno = avvisi.adatta(m.tabella[86].nome, 7, nome_documento);
+  t.codice_treno = avvisi.adatta(m.tabella[formato::voce_ripetizione].nome, 7, nome_documento);
   if (!stazioni.empty()) {
     t.da = avvisi.adatta(iniziali_maiuscole(stazioni.front().nome), 22, nome_documento);
     t.a = avvisi.adatta(iniziali_maiuscole(stazioni.back().nome), 22, nome_documento);
@@ -87,7 +88,7 @@ testata_scheda testata(const compilatore::modello& m, const dati_autore& autore,
   t.classe = std::string("V").append(std::to_string(velocita_massima(m)));
   if (!autore.rango.empty()) t.classe += " " + autore.rango;
   controlla_spazio(t.classe, 14, "la classe di velocita'");
-  t.massa_frenata = std::to_string(m.tabella[84].inizio) + "%";
+  t.massa_frenata = std::to_string(m.tabella[formato::voce_lunghezza].inizio) + "%";
   controlla_spazio(t.massa_frenata, 14, "la percentuale di massa frenata");
   t.classificazione = in_maiuscolo(autore.classificazione);
   controlla_spazio(t.classificazione, 18, "la classificazione");

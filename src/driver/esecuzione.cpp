@@ -6,8 +6,8 @@
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
-#include "driver/nomi_file.h"
 #include "driver/sorgente_incorporata.h"
+#include "formato/nomi_file.h"
 
 namespace guida {
 namespace {
@@ -28,12 +28,12 @@ void verifica(const piattaforma::esito& esito) {
 
 // The compiler driver: compiles the two description files and, only when the
 // scenario compiled clean, writes the binary files.
-void memorizza_percorso(piattaforma::file_system& fs, const nomi_file& nomi, const testi_scenario& testi,
-                        std::int32_t j) {
+void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& nomi, const testi_scenario& testi,
+                        bool calcola_tracciato) {
   const compilatore::opzioni opzioni{
       .nome_base = testi.nome_base,
       .codice_treno = testi.codice_treno,
-      .calcola_tracciato = j,
+      .calcola_tracciato = calcola_tracciato,
       .elimina_descrizioni = true,
   };
   const compilatore::modello m = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
@@ -52,13 +52,13 @@ void lavora(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
   testi_scenario testi;
   verifica(sorgente.leggi(sistema, testi));
   piattaforma::file_system& fs = sistema.file();
-  const nomi_file nomi = forma_nomi(sistema.cartella_programma(), testi.nome_base, testi.codice_treno);
+  const formato::nomi_file nomi = formato::forma_nomi(sistema.cartella_programma(), testi.nome_base, testi.codice_treno);
   verifica(piattaforma::sostituisci_file(fs, nomi.linea_txt, testi.linea));
   verifica(piattaforma::sostituisci_file(fs, nomi.treno_txt, testi.treno));
   verifica(piattaforma::sostituisci_file(fs, nomi.note_txt, testi.note));
   verifica(piattaforma::sostituisci_file(fs, nomi.rallentamenti_txt, testi.rallentamenti));
   verifica(piattaforma::sostituisci_file(fs, nomi.scheda_txt, testi.scheda));
-  memorizza_percorso(fs, nomi, testi, 1);
+  memorizza_percorso(fs, nomi, testi, true);
 }
 
 }  // namespace

@@ -151,7 +151,7 @@ static_assert(nomi::torrente_due.size() <= pezzo_torrente_due);
 std::string cartello_torrente(std::string_view posizione, std::string_view nome, std::size_t pezzo,
                               std::string_view chilometro) {
   return "cartello_indicatore,  " + std::string(posizione) + ",   (" +
-         riempi_a_destra(tipo_corso_acqua, pezzo) + ")(" + riempi_a_destra(nome, pezzo) + ")(" +
+         a_sinistra(tipo_corso_acqua, pezzo) + ")(" + a_sinistra(nome, pezzo) + ")(" +
          std::string(chilometro) + ")";
 }
 

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
+#include "scenario_text/caratteri.h"
+
 namespace testo_scenario {
 namespace {
 
 bool spazio(char c) { return c == ' ' || c == '\t'; }
 bool cifra(char c) { return c >= '0' && c <= '9'; }
-bool fine_riga(char c) { return c == '\r' || c == '\n'; }
-
-char minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -26,9 +25,9 @@ void lettore_voci::inizia_voce() {
 }
 
 bool lettore_voci::consuma_fine_riga() {
-  if (pos_ >= testo_.size() || !fine_riga(testo_[pos_])) return false;
-  if (testo_[pos_] == '\r' && pos_ + 1 < testo_.size() && testo_[pos_ + 1] == '\n') ++pos_;
-  ++pos_;
+  const std::size_t lunghezza = lunghezza_fine_riga(testo_, pos_);
+  if (lunghezza == 0) return false;
+  pos_ += lunghezza;
   ++riga_;
   inizio_riga_ = pos_;
   return true;

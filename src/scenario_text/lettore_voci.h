@@ -52,9 +52,9 @@ class lettore_voci {
   explicit lettore_voci(const char* testo) : testo_(testo) {}
   explicit lettore_voci(std::string&&) = delete;
 
+  // No byte is left: before a read, the file is at its end; after one, that
+  // read reached the end.
   bool alla_fine() const { return pos_ >= testo_.size(); }
-  // Whether the last read consumed the rest of the file.
-  bool ha_raggiunto_fine() const { return alla_fine(); }
   // Where the last item read began.
   posizione_testo inizio_voce() const { return inizio_voce_; }
   // Where the next item would begin (blanks not yet skipped).

@@ -13,7 +13,7 @@ struct prova_parser {
   piattaforma::file_system_memoria fs;
   compilatore::sorgenti file{"prog/Ostrale_Fiorna_linea.txt", "prog/Ostrale_Fiorna_40817-.txt"};
   compilatore::opzioni o{std::string(testo_scenario::nomi::nome_base),
-                         std::string(testo_scenario::nomi::codice_treno), 1, true};
+                         std::string(testo_scenario::nomi::codice_treno), true, true};
   compilatore::modello m;
 
   // A position no rule writes, to see whether an error recorded one.

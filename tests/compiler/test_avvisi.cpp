@@ -7,7 +7,7 @@
 #include "compiler/avvisi.h"
 #include "compiler/errori.h"
 #include "compiler/post_elaborazione.h"
-#include "compiler/scrivi_binari.h"
+#include "formato/scrivi_binari.h"
 #include "prova_parser.h"
 
 namespace {
@@ -154,9 +154,9 @@ TEST(Avvisi, WithoutASinkTheCompiledModelIsTheSame) {
   con.esegui(linea, treno);
   EXPECT_FALSE(avvisi.empty());
   EXPECT_EQ(senza.m.codice_errore, con.m.codice_errore);
-  EXPECT_EQ(compilatore::contenuto_celle(senza.m.celle), compilatore::contenuto_celle(con.m.celle));
-  EXPECT_EQ(compilatore::contenuto_tabella(senza.m.tabella), compilatore::contenuto_tabella(con.m.tabella));
-  EXPECT_EQ(compilatore::contenuto_tracciato(senza.m.punti), compilatore::contenuto_tracciato(con.m.punti));
+  EXPECT_EQ(formato::contenuto_celle(senza.m.celle), formato::contenuto_celle(con.m.celle));
+  EXPECT_EQ(formato::contenuto_tabella(senza.m.tabella), formato::contenuto_tabella(con.m.tabella));
+  EXPECT_EQ(formato::contenuto_tracciato(senza.m.punti), formato::contenuto_tracciato(con.m.punti));
 }
 
 // Errors found on the grid after the parse name the record of their slowdown.

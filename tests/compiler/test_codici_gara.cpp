@@ -6,6 +6,7 @@
 #include "compiler/codici_gara.h"
 #include "compiler/errori.h"
 #include "compiler/modello.h"
+#include "formato/voci.h"
 
 namespace {
 
@@ -13,8 +14,8 @@ using namespace compilatore;
 
 modello con_nomi(const std::string& codice_treno, const std::string& nome_base) {
   modello m;
-  m.tabella[86].nome = codice_treno;
-  m.tabella[85].nome = nome_base;
+  m.tabella[formato::voce_ripetizione].nome = codice_treno;
+  m.tabella[formato::voce_nome_base].nome = nome_base;
   return m;
 }
 
@@ -61,24 +62,24 @@ modello scenario_pronto() {
   m.celle[1].evento = evento::segnale;
   m.celle[1].dato3 = 7;
   m.celle[1].pendenza = 100;
-  m.tabella[85].inizio = 3;
-  m.tabella[85].gruppo_b1 = 9;
+  m.tabella[formato::voce_nome_base].inizio = 3;
+  m.tabella[formato::voce_nome_base].gruppo_b1 = 9;
   return m;
 }
 
 TEST(TimbraCodici, StampsMarkersAndCodes) {
   modello m = scenario_pronto();
   EXPECT_EQ(timbra_codici(m), 0);
-  EXPECT_EQ(m.tabella[85].gruppo_a1, 610);
-  EXPECT_EQ(m.tabella[85].orario, 33517);  // above 32767, kept whole
+  EXPECT_EQ(m.tabella[formato::voce_nome_base].gruppo_a1, 610);
+  EXPECT_EQ(m.tabella[formato::voce_nome_base].orario, 33517);  // above 32767, kept whole
   EXPECT_EQ(m.celle[1].dato1, 5121);
   EXPECT_EQ(m.celle[1].dato2, 2486);
   // Everything else as it was.
   EXPECT_EQ(m.celle[1].evento, evento::segnale);
   EXPECT_EQ(m.celle[1].dato3, 7);
   EXPECT_EQ(m.celle[1].pendenza, 100);
-  EXPECT_EQ(m.tabella[85].inizio, 3);
-  EXPECT_EQ(m.tabella[85].gruppo_b1, 9);
+  EXPECT_EQ(m.tabella[formato::voce_nome_base].inizio, 3);
+  EXPECT_EQ(m.tabella[formato::voce_nome_base].gruppo_b1, 9);
   EXPECT_EQ(m.codice_errore, 0);
 }
 
@@ -91,7 +92,8 @@ struct stato_riservato {
 };
 
 stato_riservato riservato(const modello& m) {
-  return {m.tabella[85].gruppo_a1, m.tabella[85].orario, m.celle[1].dato1, m.celle[1].dato2};
+  const voce& v = m.tabella[formato::voce_nome_base];
+  return {v.gruppo_a1, v.orario, m.celle[1].dato1, m.celle[1].dato2};
 }
 
 std::ostream& operator<<(std::ostream& os, const stato_riservato& s) {
@@ -106,17 +108,17 @@ TEST(TimbraCodici, TakenPlacesStopTheStamping) {
     stato_riservato dopo;
   };
   const caso casi[] = {
-      {"marker in entry 85", {1, 0, 0, 0}, 1250, {1, 0, 0, 0}},
+      {"marker in voce_nome_base", {1, 0, 0, 0}, 1250, {1, 0, 0, 0}},
       {"value in cell 1", {0, 0, 300, 0}, 1250, {0, 0, 300, 0}},
       {"marker and code taken: 1250 first", {1, 5, 0, 0}, 1250, {1, 5, 0, 0}},
-      {"code in entry 85", {0, 5, 0, 0}, 1251, {610, 5, 5121, 0}},
+      {"code in voce_nome_base", {0, 5, 0, 0}, 1251, {610, 5, 5121, 0}},
       {"code in cell 1", {0, 0, 0, -4}, 1251, {610, 0, 5121, -4}},
   };
   for (const caso& k : casi) {
     SCOPED_TRACE(k.nome);
     modello m = scenario_pronto();
-    m.tabella[85].gruppo_a1 = k.prima.gruppo_a1;
-    m.tabella[85].orario = k.prima.orario;
+    m.tabella[formato::voce_nome_base].gruppo_a1 = k.prima.gruppo_a1;
+    m.tabella[formato::voce_nome_base].orario = k.prima.orario;
     m.celle[1].dato1 = k.prima.dato1;
     m.celle[1].dato2 = k.prima.dato2;
     EXPECT_EQ(timbra_codici(m), k.esito);
@@ -128,8 +130,8 @@ TEST(TimbraCodici, TakenPlacesStopTheStamping) {
 TEST(TimbraCodici, NoGridNoStamp) {
   modello m = con_nomi("1", "abc");
   EXPECT_EQ(timbra_codici(m), errore::segnaposto_occupati);
-  EXPECT_EQ(m.tabella[85].gruppo_a1, 0);
-  EXPECT_EQ(m.tabella[85].orario, 0);
+  EXPECT_EQ(m.tabella[formato::voce_nome_base].gruppo_a1, 0);
+  EXPECT_EQ(m.tabella[formato::voce_nome_base].orario, 0);
   EXPECT_FALSE(m.ha_griglia());
 }
 

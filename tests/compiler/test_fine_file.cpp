@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "formato/voci.h"
 #include "prova_parser.h"
 
 namespace {
@@ -21,9 +22,10 @@ TEST(FineFile, LastRecordWithoutEndLineIsDropped) {
        [](const compilatore::modello& m) { return m.celle[15].evento == 6; }},
       {"signal", true, "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n",
        [](const compilatore::modello& m) { return m.celle[34].evento == 1; }},
-      {"sand", true, "sabbia, 200\r\n", [](const compilatore::modello& m) { return m.tabella[86].gruppo_a1 == 200; }},
+      {"sand", true, "sabbia, 200\r\n",
+       [](const compilatore::modello& m) { return m.tabella[formato::voce_ripetizione].gruppo_a1 == 200; }},
       {"clock ending in a blank, no line end", true, "orologio, 17 4 30 ",
-       [](const compilatore::modello& m) { return m.tabella[86].gruppo_b1 == 17; }},
+       [](const compilatore::modello& m) { return m.tabella[formato::voce_ripetizione].gruppo_b1 == 17; }},
       {"station", true, "stazione, 6900, 12, 600, 0, 0, 0, 1,1,0, 4,1,1, 15, 17, 11, 0, SAN VITTORE ALTO\r\n",
        [](const compilatore::modello& m) { return m.tabella[1].progressiva == 6900 && m.celle[143].evento == 10; }},
   };

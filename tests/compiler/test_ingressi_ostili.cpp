@@ -5,7 +5,9 @@
 #include "cartella_temporanea.h"
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
-#include "compiler/scrivi_binari.h"
+#include "formato/campi.h"
+#include "formato/scrivi_binari.h"
+#include "formato/voci.h"
 #include "platform/file_system_memoria.h"
 
 namespace {
@@ -132,16 +134,16 @@ TEST(IngressiOstili, EveryMalformedRecordGivesItsNumberedErrorAndTheScenarioStil
     EXPECT_FALSE(compilatore::descrizione_errore(m.codice_errore).empty() && m.codice_errore != 0);
     if (m.codice_errore == 0) {
       // Accepted input must also go through the writers.
-      EXPECT_EQ(compilatore::contenuto_celle(m.celle).size(), m.celle.size() * compilatore::byte_cella);
+      EXPECT_EQ(formato::contenuto_celle(m.celle).size(), m.celle.size() * formato::byte_cella);
     }
   }
   // Nothing the bad input did lingers: the embedded scenario compiles to its expected files.
   const compilatore::modello m =
       compila(leggi_dati("Ostrale_Fiorna_linea.txt"), leggi_dati("Ostrale_Fiorna_40817-.txt"));
   ASSERT_EQ(m.codice_errore, 0);
-  EXPECT_TRUE(compilatore::contenuto_tracciato(m.punti) == leggi_dati("Ostrale_Fiorna_linea.dat"));
-  EXPECT_TRUE(compilatore::contenuto_tabella(m.tabella) == leggi_dati("Ostrale_Fiorna_40817.sim"));
-  EXPECT_TRUE(compilatore::contenuto_celle(m.celle) == leggi_dati("Ostrale_Fiorna_40817.dat"));
+  EXPECT_TRUE(formato::contenuto_tracciato(m.punti) == leggi_dati("Ostrale_Fiorna_linea.dat"));
+  EXPECT_TRUE(formato::contenuto_tabella(m.tabella) == leggi_dati("Ostrale_Fiorna_40817.sim"));
+  EXPECT_TRUE(formato::contenuto_celle(m.celle) == leggi_dati("Ostrale_Fiorna_40817.dat"));
 }
 
 TEST(IngressiOstili, LoneCrAndLoneLfEndLinesAsCrLfDoes) {
@@ -154,9 +156,9 @@ TEST(IngressiOstili, LoneCrAndLoneLfEndLinesAsCrLfDoes) {
     const compilatore::modello m = compila(sostituisci(linea(corpo_linea), "\r\n", fine),
                                           sostituisci(treno(corpo_treno), "\r\n", fine));
     ASSERT_EQ(m.codice_errore, 0);
-    EXPECT_TRUE(compilatore::contenuto_celle(m.celle) == compilatore::contenuto_celle(crlf.celle));
-    EXPECT_TRUE(compilatore::contenuto_tabella(m.tabella) == compilatore::contenuto_tabella(crlf.tabella));
-    EXPECT_EQ(m.tabella[86].gruppo_b2, 4);
+    EXPECT_TRUE(formato::contenuto_celle(m.celle) == formato::contenuto_celle(crlf.celle));
+    EXPECT_TRUE(formato::contenuto_tabella(m.tabella) == formato::contenuto_tabella(crlf.tabella));
+    EXPECT_EQ(m.tabella[formato::voce_ripetizione].gruppo_b2, 4);
   }
 }
 

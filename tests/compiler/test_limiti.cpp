@@ -4,8 +4,10 @@
 #include <string>
 
 #include "compiler/compilatore.h"
-#include "compiler/scrivi_binari.h"
 #include "conta_memoria.h"
+#include "formato/campi.h"
+#include "formato/scrivi_binari.h"
+#include "formato/voci.h"
 #include "platform/file_system_memoria.h"
 
 namespace {
@@ -167,15 +169,15 @@ TEST(Limiti, WorstInputsAtTheMaximumLengthStayWithinTimeAndMemory) {
     conta_memoria::azzera_picco();
     const std::size_t prima_file = conta_memoria::in_uso();
     const auto inizio_file = std::chrono::steady_clock::now();
-    const std::string tracciato = compilatore::contenuto_tracciato(m.punti);
-    const std::string tabella = compilatore::contenuto_tabella(m.tabella);
-    const std::string celle = compilatore::contenuto_celle(m.celle);
+    const std::string tracciato = formato::contenuto_tracciato(m.punti);
+    const std::string tabella = formato::contenuto_tabella(m.tabella);
+    const std::string celle = formato::contenuto_celle(m.celle);
     const double secondi_file = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio_file).count();
     const std::size_t picco_file = conta_memoria::picco() - prima_file;
     // Each coordinate is a 2-byte kind tag and its value: 2 bytes for the two
     // seeded integer points, 8 for every computed one, none for the last two.
     EXPECT_EQ(tracciato.size(), 2 * 2 * (2 + 2) + std::size_t{estesa - 3} * 2 * (2 + 8) + 2 * 2 * 2);
-    EXPECT_EQ(celle.size(), (std::size_t{n_celle} + 1) * compilatore::byte_cella);
+    EXPECT_EQ(celle.size(), (std::size_t{n_celle} + 1) * formato::byte_cella);
 
     std::cout << "  " << c.nome << ": " << ingresso / 1024 << " KiB in, compile " << secondi_compila << " s, peak "
               << picco_compila / (1024 * 1024) << " MiB; files " << secondi_file << " s, peak "
@@ -206,7 +208,7 @@ TEST(Limiti, RepeatedLengthLinesSizeTheGridOnceByTheLastOne) {
   const double secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
 
   ASSERT_EQ(m.codice_errore, 0);
-  EXPECT_EQ(m.tabella[84].fine, 500000);
+  EXPECT_EQ(m.tabella[formato::voce_lunghezza].fine, 500000);
   EXPECT_EQ(m.n_celle, (500000 + 7000) / 50);
   EXPECT_EQ(m.punti.x.size(), std::size_t{500000 + 7000 + 1});
   EXPECT_EQ(m.celle[m.n_celle - 3].vel_limite, 20);

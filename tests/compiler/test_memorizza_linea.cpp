@@ -3,6 +3,7 @@
 #include <string>
 
 #include "compiler/memorizza_dati.h"
+#include "formato/voci.h"
 #include "prova_parser.h"
 
 using compilatore::cella;
@@ -25,9 +26,9 @@ TEST_F(LineaTest, LengthSizesGridAndGeometryAndBothFilesGo) {
   EXPECT_EQ(p.m.celle.size(), 3181u);
   EXPECT_EQ(p.m.lunghezza_estesa, 159000);
   EXPECT_EQ(p.m.punti.ultimo_indice(), 159000);
-  EXPECT_EQ(p.m.tabella[84].fine, 152000);
-  EXPECT_EQ(p.m.tabella[85].nome, "Ostrale_Fiorna");
-  EXPECT_EQ(p.m.tabella[86].nome, "40817");
+  EXPECT_EQ(p.m.tabella[formato::voce_lunghezza].fine, 152000);
+  EXPECT_EQ(p.m.tabella[formato::voce_nome_base].nome, "Ostrale_Fiorna");
+  EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].nome, "40817");
   EXPECT_FALSE(p.resta_linea());
   EXPECT_FALSE(p.resta_treno());
 }
@@ -69,9 +70,9 @@ TEST_F(LineaTest, SignalRepetition) {
     p.esegui(std::string("[generale]\r\nlunghezza percorso, 152000\r\n") + k.riga + "\r\n[curve]\r\n[fine]\r\n",
              file_treno(""));
     EXPECT_EQ(p.m.codice_errore, k.codice);
-    EXPECT_EQ(p.m.tabella[86].inizio, k.inizio);
-    EXPECT_EQ(p.m.tabella[86].fine, k.fine);
-    EXPECT_EQ(p.m.tabella[86].progressiva, k.conteggio);
+    EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].inizio, k.inizio);
+    EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].fine, k.fine);
+    EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].progressiva, k.conteggio);
   }
 }
 
@@ -91,16 +92,16 @@ TEST_F(LineaTest, GeneralSectionRecordsCommentsAndCase) {
       "[fine]\r\n",
       file_treno(""));
   EXPECT_EQ(p.m.codice_errore, 0);
-  // Ordered by position: 82 (300) first, then 81 (100), then the empty "uno".
-  EXPECT_EQ(p.m.tabella[81].inizio, 300);
-  EXPECT_EQ(p.m.tabella[81].fine, 400);
-  EXPECT_EQ(p.m.tabella[82].inizio, 100);
-  EXPECT_EQ(p.m.tabella[82].fine, 200);
-  EXPECT_EQ(p.m.tabella[83].inizio, 0);
-  EXPECT_EQ(p.m.tabella[83].fine, 0);
-  EXPECT_EQ(p.m.tabella[85].inizio, 0);  // "SFONDO" is a case-sensitive test
-  EXPECT_EQ(p.m.tabella[85].progressiva, 6);
-  EXPECT_EQ(p.m.tabella[85].fine, 7);
+  // Ordered by position: "due" (300) first, then "tre" (100), then the empty "uno".
+  EXPECT_EQ(p.m.tabella[formato::voce_progressiva_tre].inizio, 300);
+  EXPECT_EQ(p.m.tabella[formato::voce_progressiva_tre].fine, 400);
+  EXPECT_EQ(p.m.tabella[formato::voce_progressiva_due].inizio, 100);
+  EXPECT_EQ(p.m.tabella[formato::voce_progressiva_due].fine, 200);
+  EXPECT_EQ(p.m.tabella[formato::voce_progressiva_uno].inizio, 0);
+  EXPECT_EQ(p.m.tabella[formato::voce_progressiva_uno].fine, 0);
+  EXPECT_EQ(p.m.tabella[formato::voce_nome_base].inizio, 0);  // "SFONDO" is a case-sensitive test
+  EXPECT_EQ(p.m.tabella[formato::voce_nome_base].progressiva, 6);
+  EXPECT_EQ(p.m.tabella[formato::voce_nome_base].fine, 7);
 }
 
 TEST_F(LineaTest, GradientsCoverCellsUpToTheNextEntry) {
@@ -192,8 +193,8 @@ TEST_F(LineaTest, KilometreBoardsFillTheTableDownward) {
   EXPECT_EQ(c(21).dato1, 80);
   EXPECT_EQ(c(41).evento, 14);
   EXPECT_EQ(c(41).dato1, 79);
-  EXPECT_EQ(p.m.tabella[80].nome, "(Km 1)");
-  EXPECT_EQ(p.m.tabella[79].nome, "(Km 2) (Varesca)");
+  EXPECT_EQ(p.m.tabella[formato::voce_primo_cartello].nome, "(Km 1)");
+  EXPECT_EQ(p.m.tabella[formato::voce_primo_cartello - 1].nome, "(Km 2) (Varesca)");
 }
 
 TEST_F(LineaTest, WeakMarkerAcceptsABoard) {

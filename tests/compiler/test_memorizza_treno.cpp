@@ -3,6 +3,7 @@
 #include <string>
 
 #include "compiler/memorizza_dati.h"
+#include "formato/voci.h"
 #include "prova_parser.h"
 
 using compilatore::cella;
@@ -31,12 +32,12 @@ TEST_F(TrenoTest, GeneralData) {
       "orologio, 17 4 30\r\n"
       "sabbia, 40\r\n");
   EXPECT_EQ(p.m.codice_errore, 0);
-  EXPECT_EQ(t(84).inizio, 85);
-  EXPECT_EQ(t(84).progressiva, 6);
-  EXPECT_EQ(t(86).gruppo_b1, 17);
-  EXPECT_EQ(t(86).gruppo_b2, 4);
-  EXPECT_EQ(t(86).gruppo_b3, 30);
-  EXPECT_EQ(t(86).gruppo_a1, 40);
+  EXPECT_EQ(t(formato::voce_lunghezza).inizio, 85);
+  EXPECT_EQ(t(formato::voce_lunghezza).progressiva, 6);
+  EXPECT_EQ(t(formato::voce_ripetizione).gruppo_b1, 17);
+  EXPECT_EQ(t(formato::voce_ripetizione).gruppo_b2, 4);
+  EXPECT_EQ(t(formato::voce_ripetizione).gruppo_b3, 30);
+  EXPECT_EQ(t(formato::voce_ripetizione).gruppo_a1, 40);
 }
 
 TEST_F(TrenoTest, SpeedLimitsAndAdhesion) {
@@ -239,7 +240,7 @@ TEST_F(TrenoTest, ChainageIsCheckedAtTheEnd) {
       "[generale]\r\nlunghezza percorso, 152000\r\nprogressiva chilometrica uno, 0, 25, 1\r\n[curve]\r\n[fine]\r\n",
       file_treno("velocita, 0, 100\r\n"));
   EXPECT_EQ(p.m.codice_errore, 2);
-  EXPECT_EQ(t(81).fine, 125);
+  EXPECT_EQ(t(formato::voce_progressiva_tre).fine, 125);
   EXPECT_EQ(c(3177).vel_limite, 20);  // the lists were completed first
 }
 

@@ -7,6 +7,7 @@
 
 #include "compiler/memorizza_dati.h"
 #include "compiler/modello.h"
+#include "formato/voci.h"
 
 namespace {
 
@@ -16,8 +17,8 @@ struct record {
 
 struct caso {
   const char* nome;
-  std::array<record, 3> letti;   // "tre", "due", "uno" as read into 81, 82, 83
-  std::array<record, 3> attesi;  // 81, 82, 83 after ordering
+  std::array<record, 3> letti;   // "tre", "due", "uno" as read, from voce_progressiva_tre on
+  std::array<record, 3> attesi;  // the same three entries after ordering
 };
 
 const record zero{0, 0, 0};
@@ -49,7 +50,7 @@ TEST(ProgressiveOrdinaTest, OrdersTheThreeChainageRecords) {
     SCOPED_TRACE(k.nome);
     compilatore::modello m;
     for (int i = 0; i < 3; ++i) {
-      auto& v = m.tabella[static_cast<std::size_t>(81 + i)];
+      auto& v = m.tabella[static_cast<std::size_t>(formato::voce_progressiva_tre + i)];
       v.inizio = k.letti[static_cast<std::size_t>(i)].posizione;
       v.fine = k.letti[static_cast<std::size_t>(i)].valore;
       v.progressiva = k.letti[static_cast<std::size_t>(i)].flag;
@@ -57,8 +58,8 @@ TEST(ProgressiveOrdinaTest, OrdersTheThreeChainageRecords) {
     }
     compilatore::progressive_ordina(m);
     for (int i = 0; i < 3; ++i) {
-      SCOPED_TRACE(81 + i);
-      const auto& v = m.tabella[static_cast<std::size_t>(81 + i)];
+      SCOPED_TRACE(formato::voce_progressiva_tre + i);
+      const auto& v = m.tabella[static_cast<std::size_t>(formato::voce_progressiva_tre + i)];
       const auto& atteso = k.attesi[static_cast<std::size_t>(i)];
       EXPECT_EQ(v.inizio, atteso.posizione);
       EXPECT_EQ(v.fine, atteso.valore);
@@ -70,9 +71,9 @@ TEST(ProgressiveOrdinaTest, OrdersTheThreeChainageRecords) {
 
 TEST(ProgressiveOrdinaTest, AFlaggedValueThatCannotGrowFails) {
   compilatore::modello m;
-  m.tabella[81] = {};
-  m.tabella[83].fine = std::numeric_limits<std::int32_t>::max() - 50;
-  m.tabella[83].progressiva = 1;
+  m.tabella[formato::voce_progressiva_tre] = {};
+  m.tabella[formato::voce_progressiva_uno].fine = std::numeric_limits<std::int32_t>::max() - 50;
+  m.tabella[formato::voce_progressiva_uno].progressiva = 1;
   EXPECT_THROW(compilatore::progressive_ordina(m), std::overflow_error);
 }
 

@@ -8,6 +8,8 @@
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
+#include "formato/campi.h"
+#include "formato/scrivi_binari.h"
 #include "platform/file_system_memoria.h"
 
 namespace {
@@ -40,7 +42,7 @@ TEST(RegressioniFuzz, EveryStoredInputEndsInAKnownOutcome) {
       continue;
     }
     EXPECT_FALSE(fs.esiste(sorgenti.treno));
-    EXPECT_EQ(compilatore::contenuto_celle(m.celle).size(), m.celle.size() * compilatore::byte_cella);
+    EXPECT_EQ(formato::contenuto_celle(m.celle).size(), m.celle.size() * formato::byte_cella);
     EXPECT_TRUE(compilatore::scrivi_compilato(fs, {"p/a.dat", "p/b.sim", "p/c.dat"}, m).riuscito());
   }
   EXPECT_GT(letti, 0);

@@ -96,7 +96,7 @@ TEST(TracciatoTest, TheFirstClassDigitFoundInOrderOneToSixWins) {
 
 TEST(TracciatoTest, WithoutTheFlagCurvesAreSkippedWholly) {
   prova_parser p;
-  p.o.calcola_tracciato = 0;
+  p.o.calcola_tracciato = false;
   // Without the flag even a curve with no class is no error.
   p.esegui(file_linea("curva, 1900, 600\r\npendenza, 0, 4\r\n", "1000"), file_treno(""));
   EXPECT_EQ(p.m.codice_errore, 0);

@@ -46,6 +46,7 @@ TEST(ProgressiveKm, DirectionAndValueFollowTheRecordInForce) {
       {"the direction may change at a record", progressive({8000, 40100, 1}, {0, 20000, 0}), 9500, 38500, true},
       {"an empty record at 0 sorted first is no record", progressive({0, 0, 0}, {0, 350100, 1}), 100, 349900, true},
       {"before every record: the first one, extended back", progressive({5000, 30000, 0}), 1000, 26000, false},
+      {"a record may start the count again from km 0", progressive({5000, 0, 0}, {0, 20000, 0}), 6000, 1000, false},
   };
   for (const caso& c : casi) {
     SCOPED_TRACE(c.nome);

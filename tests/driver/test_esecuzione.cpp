@@ -7,7 +7,6 @@
 
 #include "cartella_temporanea.h"
 #include "driver/esecuzione.h"
-#include "driver/nomi_file.h"
 #include "platform/file_system_memoria.h"
 #include "sistema_prova.h"
 
@@ -186,19 +185,6 @@ TEST(Esecuzione, FileFailureNamesTheFileAndKeepsTheOlderOne) {
             std::vector<std::string>{in_programma("Ostrale_Fiorna_40817.sim") + ": No space left on device"});
   EXPECT_EQ(fs.file[in_programma("Ostrale_Fiorna_40817.sim")], "vecchio");
   EXPECT_FALSE(fs.esiste(piattaforma::percorso_temporaneo(in_programma("Ostrale_Fiorna_40817.sim"))));
-}
-
-TEST(NomiFile, EveryNameIsFormedWithThePlatformSeparator) {
-  const guida::nomi_file n = guida::forma_nomi("/p", "Ostrale_Fiorna", "40817");
-  const std::string s(1, piattaforma::separatore);
-  EXPECT_EQ(n.linea_txt, "/p" + s + "Ostrale_Fiorna_linea.txt");
-  EXPECT_EQ(n.treno_txt, "/p" + s + "Ostrale_Fiorna_40817-.txt");
-  EXPECT_EQ(n.note_txt, "/p" + s + "Ostrale_Fiorna_40817_note.txt");
-  EXPECT_EQ(n.rallentamenti_txt, "/p" + s + "Ostrale_Fiorna_40817_rallentamenti.txt");
-  EXPECT_EQ(n.scheda_txt, "/p" + s + "Ostrale_Fiorna_40817_scheda_treno.txt");
-  EXPECT_EQ(n.tracciato_dat, "/p" + s + "Ostrale_Fiorna_linea.dat");
-  EXPECT_EQ(n.tabella_sim, "/p" + s + "Ostrale_Fiorna_40817.sim");
-  EXPECT_EQ(n.celle_dat, "/p" + s + "Ostrale_Fiorna_40817.dat");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ static_assert(std::is_constructible_v<lettore_voci, const char*>);
 enum class genere { testo, numero, corto, byte };
 
 // One read: its kind and either the expected item (numbers in decimal) or
-// a failure; `fine` is what ha_raggiunto_fine() must say after it.
+// a failure; `fine` is what alla_fine() must say after it.
 struct lettura {
   genere tipo;
   std::string atteso;
@@ -153,7 +153,7 @@ TEST(LettoreVoci, ReadsItemsAsTheFormatDefines) {
         break;  // nothing is defined after a failed read
       }
       EXPECT_EQ(leggi(lettore, passo.tipo), passo.atteso);
-      EXPECT_EQ(lettore.ha_raggiunto_fine(), passo.fine);
+      EXPECT_EQ(lettore.alla_fine(), passo.fine);
     }
   }
 }
@@ -177,7 +177,7 @@ TEST(LettoreVoci, ItemStartsCountLinesAndColumns) {
       EXPECT_EQ(lettore.inizio_voce().riga, attese[i].riga);
       EXPECT_EQ(lettore.inizio_voce().colonna, attese[i].colonna);
     }
-    EXPECT_TRUE(lettore.ha_raggiunto_fine());
+    EXPECT_TRUE(lettore.alla_fine());
   }
 }
 

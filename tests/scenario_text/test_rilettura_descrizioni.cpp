@@ -100,7 +100,7 @@ bool leggi_valori(lettore_voci& lettore, const disposizione& d, record& r) {
       case genere::byte: r.valori.push_back(lettore.leggi_byte()); break;
       case genere::testo: r.testo = lettore.leggi_testo(); break;
     }
-    if (lettore.ha_raggiunto_fine()) return false;
+    if (lettore.alla_fine()) return false;
   }
   return true;
 }
@@ -113,7 +113,7 @@ std::vector<record> rileggi(const std::string& contenuto, bool file_linea) {
   std::vector<record> letti;
   for (;;) {
     const std::string parola = lettore.leggi_testo();
-    if (lettore.ha_raggiunto_fine()) break;  // that item is not interpreted
+    if (lettore.alla_fine()) break;  // that item is not interpreted
     if (contiene(parola, "-")) continue;     // a comment; these files have none
     if (generale && intestazione(parola)) {
       generale = false;

@@ -4,7 +4,8 @@
 #include <stdexcept>
 
 #include "compiler/scrivi_binari.h"
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
+#include "formato/voci.h"
 #include "platform/piattaforma.h"
 #include "scenario_text/nomi_scenario.h"
 
@@ -22,21 +23,22 @@ void riempi_tabella(cm::modello& m) {
                   .nome = std::string(nomi::stazioni[1]), .sosta = 30, .orario = 61830};
   t[3] = cm::voce{.tipo_stazione = 8, .inizio = 2600, .fine = 3400, .progressiva = 3000, .capolinea = 1,
                   .nome = std::string(nomi::stazioni[21]), .orario = 62100};
-  t[80].nome = "(Km 10.000)";
-  t[79].nome = "(Km 12.400) (" + std::string(nomi::torrente_uno) + ", citt\xE0)";
+  t[formato::voce_primo_cartello].nome = "(Km 10.000)";
+  t[formato::voce_primo_cartello - 1].nome = "(Km 12.400) (" + std::string(nomi::torrente_uno) + ", citt\xE0)";
   const auto tre_numeri = [&](int voce, std::int32_t inizio, std::int32_t fine, std::int32_t progressiva) {
     t[static_cast<std::size_t>(voce)].inizio = inizio;
     t[static_cast<std::size_t>(voce)].fine = fine;
     t[static_cast<std::size_t>(voce)].progressiva = progressiva;
   };
-  tre_numeri(81, 2000, 12000, 0);
-  tre_numeri(82, 1000, 11000, 1);
-  tre_numeri(83, 0, 10000, 0);
-  tre_numeri(84, 120, 3000, 6);  // braked mass, line length, cars
-  t[85] = cm::voce{.inizio = 1, .fine = 3, .progressiva = 2, .nome = std::string(nomi::nome_base),
-                   .gruppo_a1 = 610, .orario = 32595};
-  t[86] = cm::voce{.inizio = 500, .fine = 1500, .progressiva = 4, .nome = std::string(nomi::codice_treno),
-                   .gruppo_a1 = 80, .gruppo_b1 = 17, .gruppo_b2 = 4, .gruppo_b3 = 30};
+  tre_numeri(formato::voce_progressiva_tre, 2000, 12000, 0);
+  tre_numeri(formato::voce_progressiva_due, 1000, 11000, 1);
+  tre_numeri(formato::voce_progressiva_uno, 0, 10000, 0);
+  tre_numeri(formato::voce_lunghezza, 120, 3000, 6);  // braked mass, line length, cars
+  t[formato::voce_nome_base] = cm::voce{.inizio = 1, .fine = 3, .progressiva = 2,
+                                        .nome = std::string(nomi::nome_base), .gruppo_a1 = 610, .orario = 32595};
+  t[formato::voce_ripetizione] = cm::voce{.inizio = 500, .fine = 1500, .progressiva = 4,
+                                          .nome = std::string(nomi::codice_treno), .gruppo_a1 = 80,
+                                          .gruppo_b1 = 17, .gruppo_b2 = 4, .gruppo_b3 = 30};
 }
 
 void evento(cm::modello& m, int cella, std::uint8_t codice, std::int16_t d1 = 0, std::int16_t d2 = 0,
@@ -53,7 +55,7 @@ void riempi_eventi(cm::modello& m) {
   namespace ev = cm::evento;
   m.celle[1].dato1 = 5121;
   m.celle[1].dato2 = 2344;
-  evento(m, 3, ev::cartello_indicatore, 80);
+  evento(m, 3, ev::cartello_indicatore, formato::voce_primo_cartello);
   evento(m, 9, ev::fermata, 1);
   // Signal at 1000 m: s1 4 d1 1, s2 0 d2 0, s3 2 d3 3, rapp 1, sx 2, dx 1, tempo 50.
   evento(m, 21, ev::segnale, 41, 0, 23, 17);
@@ -65,7 +67,7 @@ void riempi_eventi(cm::modello& m) {
   evento(m, 41, ev::inizio_rallentamento, 60, 30, 1);
   evento(m, 45, ev::fine_rallentamento, 60, 30, 1);
   evento(m, 33, ev::fermata, 2);
-  evento(m, 49, ev::cartello_indicatore, 79);
+  evento(m, 49, ev::cartello_indicatore, formato::voce_primo_cartello - 1);
   evento(m, 50, ev::abbattimento, 30);
   // Speed board at 2700 m: vas 100 vbs 110 vcs 115 strisces 1, vad 60 vbd 0 vcd 75 strisced 2.
   evento(m, 55, ev::indicatore_v_max, 2012, 2200, 2315, 12);
@@ -104,8 +106,8 @@ void riempi_tracciato(cm::modello& m) {
 
 compilatore::modello modello_esempio() {
   cm::modello m;
-  m.calcola_tracciato = 1;
-  m.alloca(3000);
+  m.calcola_tracciato = true;
+  m.dimensiona(3000);
   riempi_tabella(m);
   riempi_eventi(m);
   riempi_profili(m);
@@ -114,7 +116,7 @@ compilatore::modello modello_esempio() {
 }
 
 void scrivi_esempio(const std::string& cartella, const compilatore::modello& m) {
-  const auto nomi_file = guida::forma_nomi(cartella, nomi::nome_base, nomi::codice_treno);
+  const auto nomi_file = formato::forma_nomi(cartella, nomi::nome_base, nomi::codice_treno);
   const auto esito = cm::scrivi_compilato(piattaforma::sistema_reale().file(),
                                           {nomi_file.tracciato_dat, nomi_file.tabella_sim, nomi_file.celle_dat}, m);
   if (!esito.riuscito()) throw std::runtime_error(esito.messaggio());

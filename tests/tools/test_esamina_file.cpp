@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cartella_temporanea.h"
-#include "compiler/scrivi_binari.h"
 #include "esempio_scenario.h"
+#include "formato/scrivi_binari.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
 #include "tools/esamina/riga_comando.h"
@@ -23,9 +23,9 @@ class Esamina : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto m = esempio::modello_esempio();
-    fs.file[tabella] = compilatore::contenuto_tabella(m.tabella);
-    fs.file[celle] = compilatore::contenuto_celle(m.celle);
-    fs.file[tracciato] = compilatore::contenuto_tracciato(m.punti);
+    fs.file[tabella] = formato::contenuto_tabella(m.tabella);
+    fs.file[celle] = formato::contenuto_celle(m.celle);
+    fs.file[tracciato] = formato::contenuto_tracciato(m.punti);
   }
 
   int esegui(std::vector<std::string> argomenti) {
@@ -99,7 +99,7 @@ TEST_F(Esamina, ScenarioWithoutGeometryIsDumpedAndDrawn) {
   EXPECT_NE(out.str().find("  tracciato: scenario/Ostrale_Fiorna_linea.dat assente\n"), std::string::npos);
   const std::string svg = fs.file.at("disegno.svg");
   EXPECT_NE(svg.find(">tracciato assente</text>"), std::string::npos);
-  EXPECT_NE(svg.find(">3 km</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">km 13+000</text>"), std::string::npos);
 
   ASSERT_EQ(esegui({"--json", "scenario", "Ostrale_Fiorna", "40817"}), 0) << err.str();
   EXPECT_TRUE(json::parse(out.str())["file"]["tracciato"].is_null());
@@ -153,6 +153,9 @@ TEST_F(Esamina, MissingOrMalformedFilesExitOneNamingFileAndOffset) {
   }
 }
 
+const std::string uso =
+    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n";
+
 struct caso_uso {
   std::vector<std::string> argomenti;
   const char* errore;
@@ -167,20 +170,62 @@ TEST_F(Esamina, UsageErrorsExitTwoWithTheUsageLine) {
       {{"-j", "scenario", "Ostrale_Fiorna", "40817"}, "opzione sconosciuta -j"},
       {{"scenario", "Ostrale_Fiorna", "40817", "--svg"}, "--svg vuole il nome del file"},
       {{"scenario", "Ostrale_Fiorna", "40817", "--svg", "a", "--svg", "b"}, "--svg dato due volte"},
+      {{"scenario", "Ostrale_Fiorna", "40817", "--html"}, "--html vuole il nome del file"},
+      {{"scenario", "Ostrale_Fiorna", "40817", "--svg", "a", "--da"}, "--da vuole un km"},
+      {{"scenario", "Ostrale_Fiorna", "40817", "--svg", "a", "--da", "10"}, "--da e --a vanno date insieme"},
+      {{"scenario", "Ostrale_Fiorna", "40817", "--da", "10", "--a", "11"}, "--da e --a valgono per --svg o --html"},
   };
   for (const caso_uso& caso : casi) {
     SCOPED_TRACE(caso.errore);
     EXPECT_EQ(esegui(caso.argomenti), 2);
     EXPECT_EQ(err.str(), std::string("esamina_scenario: ") + caso.errore +
-                             "\nuso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE]\n");
+                             "\n" + uso);
     EXPECT_EQ(out.str(), "");
   }
 }
 
+// The example's kilometres: 10+000 at 0 m rising, 10+900 at 1000 m falling,
+// 12+000 at 2000 m rising to 13+000 at the line's end.
+TEST_F(Esamina, AStretchIsChosenByTheLinesKilometres) {
+  ASSERT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", "--svg", "d.svg", "--da", "12+500", "--a", "12,25"}), 0)
+      << err.str();
+  EXPECT_NE(fs.file.at("d.svg").find(">dal km 12+250 al km 12+500 (da 2250 a 2500 m)</text>"), std::string::npos);
+  ASSERT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", "--html", "p.html", "--da", "10.5", "--a", "10.7"}), 0)
+      << err.str();
+  EXPECT_NE(fs.file.at("p.html").find("\"vista\":{\"a\":700.0,\"da\":500.0}"), std::string::npos);
+
+  const caso_uso casi[] = {
+      {{"--da", "12.5", "--a", "x"}, "km non valido: x"},
+      {{"--da", "12+5000", "--a", "12"}, "km non valido: 12+5000"},
+      {{"--da", "14", "--a", "12"}, "il km 14 non \xE8 sulla linea, che va dal km 10+000 al km 13+000"},
+      {{"--da", "12+100", "--a", "12.1"}, "--da e --a sono lo stesso punto della linea"},
+  };
+  for (const caso_uso& caso : casi) {
+    SCOPED_TRACE(caso.errore);
+    std::vector<std::string> argomenti = {"scenario", "Ostrale_Fiorna", "40817", "--svg", "s.svg"};
+    argomenti.insert(argomenti.end(), caso.argomenti.begin(), caso.argomenti.end());
+    EXPECT_EQ(esegui(argomenti), 2);
+    EXPECT_EQ(err.str(), std::string("esamina_scenario: ") + caso.errore + "\n");
+    EXPECT_FALSE(fs.esiste("s.svg"));
+  }
+}
+
+TEST_F(Esamina, PictureAndPageMatchTheExpectedFiles) {
+  ASSERT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", "--svg", "d.svg", "--html", "p.html"}), 0) << err.str();
+  EXPECT_EQ(fs.file.at("d.svg"), leggi_file(std::string(CARTELLA_DATI_TEST) + "/esamina_esempio.svg"));
+  const std::string pagina = fs.file.at("p.html");
+  const std::string inizio = "<script type=\"application/json\" id=\"dati\">";
+  const std::size_t da = pagina.find(inizio) + inizio.size();
+  const json dati = json::parse(pagina.substr(da, pagina.find("</script>", da) - da));
+  EXPECT_EQ(dati.dump(1) + "\n", leggi_file(std::string(CARTELLA_DATI_TEST) + "/esamina_esempio_pagina.json"));
+}
+
 TEST_F(Esamina, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(esegui({"--help"}), 0);
-  EXPECT_EQ(out.str().rfind("uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE]\n", 0), 0u);
-  EXPECT_NE(out.str().find("--svg FILE"), std::string::npos);
+  EXPECT_EQ(out.str().rfind(uso, 0), 0u);
+  for (const char* opzione : {"--svg FILE", "--html FILE", "--da KM --a KM"}) {
+    EXPECT_NE(out.str().find(opzione), std::string::npos) << opzione;
+  }
   EXPECT_EQ(err.str(), "");
   EXPECT_EQ(esegui({"--version"}), 0);
   EXPECT_EQ(out.str(), "esamina_scenario 1.0.0\n");

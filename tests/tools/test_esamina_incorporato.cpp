@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
 #include "platform/piattaforma.h"
 #include "scenario_text/nomi_scenario.h"
 #include "tools/esamina/resoconto.h"
@@ -16,7 +16,7 @@ namespace {
 // The embedded scenario's compiled files, as the main program writes them.
 TEST(EsaminaIncorporato, StationsAndEventsOfTheEmbeddedScenario) {
   strumenti::scenario_letto letto;
-  const auto nomi = guida::forma_nomi(CARTELLA_DATI_TEST, "Ostrale_Fiorna", "40817");
+  const auto nomi = formato::forma_nomi(CARTELLA_DATI_TEST, "Ostrale_Fiorna", "40817");
   ASSERT_TRUE(strumenti::carica_scenario(piattaforma::sistema_reale().file(), nomi, letto).riuscito());
   const strumenti::resoconto r = strumenti::componi_resoconto(letto);
 

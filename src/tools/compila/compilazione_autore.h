@@ -18,7 +18,7 @@ struct scenario_autore {
   std::string treno;
   std::string nome_base;
   std::string codice_treno;
-  std::int32_t calcola_tracciato = 1;
+  bool calcola_tracciato = true;
 };
 
 struct compilazione_autore {

@@ -1,18 +1,18 @@
 #include "tools/compila/diagnostica.h"
 
 #include "compiler/errori.h"
+#include "scenario_text/caratteri.h"
 
 namespace strumento_compila {
 namespace {
 
-bool fine_riga(char c) { return c == '\r' || c == '\n'; }
+using testo_scenario::fine_riga;
 
-// Where the line after the one starting at `inizio` starts; the reader takes CR LF, LF and CR alone as line ends.
+// Where the line after the one starting at `inizio` starts, its line end read as the reader reads it.
 std::size_t riga_successiva(std::string_view testo, std::size_t inizio) {
   std::size_t i = inizio;
   while (i < testo.size() && !fine_riga(testo[i])) ++i;
-  if (i < testo.size() && testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
-  return i + 1;
+  return i + testo_scenario::lunghezza_fine_riga(testo, i);
 }
 
 // Blanks up to the column, tabs kept as tabs so that the caret stands under the item however tabs are shown.

@@ -1,6 +1,7 @@
 #include "tools/compila/documenti_autore.h"
 
 #include "documents/dati_autore.h"
+#include "formato/voci.h"
 #include "platform/piattaforma.h"
 #include "tools/compila/diagnostica.h"
 
@@ -10,7 +11,7 @@ documenti_autore prepara_documenti(piattaforma::file_system& fs, const std::stri
                                    const compilatore::modello& m, std::string_view programma, std::ostream& errori) {
   documenti_autore d;
   const std::string percorso =
-      piattaforma::unisci_percorso(cartella, documenti::nome_dati_autore(m.tabella[85].nome, m.tabella[86].nome));
+      piattaforma::unisci_percorso(cartella, documenti::nome_dati_autore(m.tabella[formato::voce_nome_base].nome, m.tabella[formato::voce_ripetizione].nome));
   documenti::dati_autore autore;
   if (fs.esiste(percorso)) {
     std::string testo;

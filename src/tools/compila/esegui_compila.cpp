@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "compiler/scrivi_binari.h"
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
 #include "tools/compila/argomenti.h"
 #include "tools/compila/compilazione_autore.h"
 #include "tools/compila/documenti_autore.h"
@@ -21,7 +21,7 @@ int errore_uso(std::ostream& errori, const std::string& motivo) {
 }
 
 // The three documents beside the binary files.
-piattaforma::esito scrivi_documenti(piattaforma::file_system& fs, const guida::nomi_file& nomi,
+piattaforma::esito scrivi_documenti(piattaforma::file_system& fs, const formato::nomi_file& nomi,
                                     const documenti::documenti_generati& d) {
   for (const auto& [percorso, testo] : {std::pair{&nomi.scheda_txt, &d.scheda},
                                         std::pair{&nomi.rallentamenti_txt, &d.rallentamenti},
@@ -34,7 +34,7 @@ piattaforma::esito scrivi_documenti(piattaforma::file_system& fs, const guida::n
 
 int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system& fs, std::ostream& uscita,
             std::ostream& errori) {
-  const scenario_autore scenario{r.linea, r.treno, n.nome_base, n.codice_treno, r.senza_tracciato ? 0 : 1};
+  const scenario_autore scenario{r.linea, r.treno, n.nome_base, n.codice_treno, !r.senza_tracciato};
   const compilazione_autore c = compila_autore(fs, scenario, errori);
   if (!c.riuscita()) return uscita_errori;
   std::size_t avvisi = c.avvisi;
@@ -50,7 +50,8 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
     return uscita_errori;
   }
   if (!r.solo_verifica) {
-    const guida::nomi_file nomi = guida::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
+    const formato::nomi_file nomi =
+        formato::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
     piattaforma::esito scritto =
         compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, c.m);
     if (scritto.riuscito() && r.documenti) scritto = scrivi_documenti(fs, nomi, d.documenti);

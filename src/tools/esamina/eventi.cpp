@@ -1,44 +1,27 @@
 #include "tools/esamina/eventi.h"
 
+#include "formato/valori_cella.h"
+
 namespace strumenti {
 namespace {
 
-namespace ev = compilatore::evento;
+namespace ev = formato::evento;
 
-// A signal packs two digits per field: the aspect times ten plus the second digit.
-void aggiungi_coppia(std::vector<valore_evento>& v, const char* alto, const char* basso, std::int32_t dato) {
-  v.push_back({alto, dato / 10});
-  v.push_back({basso, dato % 10});
+void valori_segnale(const formato::cella& c, std::vector<valore_evento>& v) {
+  const formato::valori_segnale s = formato::spacchetta_segnale(c);
+  v = {{"s1", s.s1}, {"d1", s.d1}, {"s2", s.s2}, {"d2", s.d2}, {"s3", s.s3},
+       {"d3", s.d3}, {"rapp", s.rapp}, {"sx", s.sx}, {"dx", s.dx}, {"tempo", s.tempo}};
 }
 
-void valori_segnale(const compilatore::cella& c, std::vector<valore_evento>& v) {
-  aggiungi_coppia(v, "s1", "d1", c.dato1);
-  aggiungi_coppia(v, "s2", "d2", c.dato2);
-  aggiungi_coppia(v, "s3", "d3", c.dato3);
-  // dato4 = rapp x 10 + sx x 3 + dx, with dx below 3.
-  v.push_back({"rapp", c.dato4 / 10});
-  v.push_back({"sx", c.dato4 % 10 / 3});
-  v.push_back({"dx", c.dato4 % 10 % 3});
-  v.push_back({"tempo", c.tempo_segnale});
-}
-
-// A speed board packs the right speed / 5 plus the left speed x 20; the
-// speeds are whole multiples of 5 km/h, so the hundreds are the left speed / 5.
-void valori_indicatore(const compilatore::cella& c, std::vector<valore_evento>& v) {
-  v.push_back({"vas", c.dato1 / 100 * 5});
-  v.push_back({"vbs", c.dato2 / 100 * 5});
-  v.push_back({"vcs", c.dato3 / 100 * 5});
-  v.push_back({"strisces", c.dato4 / 10});
-  v.push_back({"vad", c.dato1 % 100 * 5});
-  v.push_back({"vbd", c.dato2 % 100 * 5});
-  v.push_back({"vcd", c.dato3 % 100 * 5});
-  v.push_back({"strisced", c.dato4 % 10});
+void valori_indicatore(const formato::cella& c, std::vector<valore_evento>& v) {
+  const formato::valori_indicatore i = formato::spacchetta_indicatore(c);
+  v = {{"vas", i.vas}, {"vbs", i.vbs}, {"vcs", i.vcs}, {"strisces", i.strisces},
+       {"vad", i.vad}, {"vbd", i.vbd}, {"vcd", i.vcd}, {"strisced", i.strisced}};
 }
 
 // The text of the table entry an event points at, if it is a valid entry.
-std::string nome_in_tabella(std::int32_t indice,
-                            const std::array<compilatore::voce, compilatore::voci_tabella>& tabella) {
-  if (indice < 0 || indice >= compilatore::voci_tabella) return {};
+std::string nome_in_tabella(std::int32_t indice, const std::array<formato::voce, formato::voci_tabella>& tabella) {
+  if (indice < 0 || indice >= formato::voci_tabella) return {};
   return tabella[static_cast<std::size_t>(indice)].nome;
 }
 
@@ -62,8 +45,8 @@ std::string_view nome_evento(std::uint8_t codice) {
   }
 }
 
-evento_letto decodifica_evento(std::int32_t indice, const compilatore::cella& c,
-                               const std::array<compilatore::voce, compilatore::voci_tabella>& tabella) {
+evento_letto decodifica_evento(std::int32_t indice, const formato::cella& c,
+                               const std::array<formato::voce, formato::voci_tabella>& tabella) {
   evento_letto e;
   e.cella = indice;
   e.metri = indice * 50;

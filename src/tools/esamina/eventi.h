@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/modello.h"
+#include "formato/strutture.h"
 
 namespace strumenti {
 
@@ -31,7 +31,7 @@ struct evento_letto {
 // The event's name; "evento sconosciuto" for a code the compiler never writes.
 std::string_view nome_evento(std::uint8_t codice);
 
-evento_letto decodifica_evento(std::int32_t indice, const compilatore::cella& c,
-                               const std::array<compilatore::voce, compilatore::voci_tabella>& tabella);
+evento_letto decodifica_evento(std::int32_t indice, const formato::cella& c,
+                               const std::array<formato::voce, formato::voci_tabella>& tabella);
 
 }  // namespace strumenti

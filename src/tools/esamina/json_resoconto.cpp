@@ -12,7 +12,7 @@ using json = nlohmann::ordered_json;
 
 // Paths come from the command line in the system's own encoding, not from the
 // scenario: they go out as given, any invalid UTF-8 replaced when dumped.
-json file_json(const guida::nomi_file& nomi, const resoconto& r) {
+json file_json(const formato::nomi_file& nomi, const resoconto& r) {
   json tracciato = nullptr;
   if (r.con_tracciato) {
     tracciato = {{"nome", nomi.tracciato_dat},
@@ -100,7 +100,7 @@ json tratti_json(const std::vector<tratto>& tratti) {
 
 }  // namespace
 
-std::string componi_json(const guida::nomi_file& nomi, const resoconto& r) {
+std::string componi_json(const formato::nomi_file& nomi, const resoconto& r) {
   const json documento = {
       {"scenario", {{"nome_base", in_utf8(r.testa.nome_base)}, {"codice_treno", in_utf8(r.testa.codice_treno)}}},
       {"file", file_json(nomi, r)},

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
 #include "tools/esamina/resoconto.h"
 
 namespace strumenti {
 
 // The dump's content as a JSON document (UTF-8, indented), for scripts.
-std::string componi_json(const guida::nomi_file& nomi, const resoconto& r);
+std::string componi_json(const formato::nomi_file& nomi, const resoconto& r);
 
 }  // namespace strumenti

@@ -3,37 +3,33 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "formato/voci.h"
+
 namespace strumenti {
 namespace {
 
-namespace cm = compilatore;
-
-// Table entries with a fixed meaning.
-constexpr int voce_prima_progressiva = 81;
-constexpr int voce_treno = 84;
-constexpr int voce_sfondi = 85;
-constexpr int voce_ripetizione = 86;
-constexpr int ultima_voce_condivisa = 80;  // stations from 1 up, boards from 80 down
+namespace cm = formato;
 
 const cm::voce& voce_di(const scenario_letto& s, int indice) { return s.tabella[static_cast<std::size_t>(indice)]; }
 
 intestazione leggi_intestazione(const scenario_letto& s) {
   intestazione t;
-  const cm::voce& treno = voce_di(s, voce_treno);
+  const cm::voce& treno = voce_di(s, formato::voce_lunghezza);
   t.lunghezza_linea = treno.fine;
   t.vetture = treno.progressiva;
   t.massa_frenata = treno.inizio;
-  for (int i = 0; i < 3; ++i) {
-    const cm::voce& v = voce_di(s, voce_prima_progressiva + i);
-    t.progressive[static_cast<std::size_t>(i)] = {voce_prima_progressiva + i, v.inizio, v.fine, v.progressiva};
+  for (std::size_t i = 0; i < t.progressive.size(); ++i) {
+    const int indice = formato::voce_progressiva_tre + static_cast<int>(i);
+    const cm::voce& v = voce_di(s, indice);
+    t.progressive[i] = {indice, v.inizio, v.fine, v.progressiva};
   }
-  const cm::voce& sfondi = voce_di(s, voce_sfondi);
+  const cm::voce& sfondi = voce_di(s, formato::voce_nome_base);
   t.nome_base = sfondi.nome;
   t.sfondo_uno = sfondi.inizio;
   t.sfondo_due = sfondi.progressiva;
   t.sfondo_tre = sfondi.fine;
   t.tabella = {sfondi.gruppo_a1, sfondi.orario};
-  const cm::voce& ripetizione = voce_di(s, voce_ripetizione);
+  const cm::voce& ripetizione = voce_di(s, formato::voce_ripetizione);
   t.codice_treno = ripetizione.nome;
   t.ripetizione_inizio = ripetizione.inizio;
   t.ripetizione_fine = ripetizione.fine;
@@ -48,7 +44,9 @@ intestazione leggi_intestazione(const scenario_letto& s) {
 
 std::vector<stazione_letta> leggi_stazioni(const scenario_letto& s) {
   std::vector<stazione_letta> stazioni;
-  for (int i = 1; i <= ultima_voce_condivisa && !voce_di(s, i).nome.empty(); ++i) {
+  // Stations and boards share the entries up to the first board's, from opposite ends.
+  for (int i = formato::voce_prima_stazione; i <= formato::voce_primo_cartello && !voce_di(s, i).nome.empty();
+       ++i) {
     const cm::voce& v = voce_di(s, i);
     stazioni.push_back({i, v.nome, v.tipo_stazione, v.progressiva, v.inizio, v.fine, v.sosta, v.orario, v.capolinea});
   }
@@ -57,7 +55,8 @@ std::vector<stazione_letta> leggi_stazioni(const scenario_letto& s) {
 
 std::vector<cartello_letto> leggi_cartelli(const scenario_letto& s) {
   std::vector<cartello_letto> cartelli;
-  for (int i = ultima_voce_condivisa; i >= 1 && !voce_di(s, i).nome.empty(); --i) {
+  for (int i = formato::voce_primo_cartello; i >= formato::voce_prima_stazione && !voce_di(s, i).nome.empty();
+       --i) {
     cartelli.push_back({i, voce_di(s, i).nome});
   }
   return cartelli;
@@ -99,6 +98,7 @@ resoconto componi_resoconto(const scenario_letto& s) {
   r.velocita = raggruppa(s.celle, [](const cm::cella& c) { return c.vel_limite * 5; });
   r.pendenze = raggruppa(s.celle, [](const cm::cella& c) { return c.pendenza - 100; });
   r.aderenze = raggruppa(s.celle, [](const cm::cella& c) { return static_cast<std::int32_t>(c.aderenza); });
+  r.montagne = raggruppa(s.celle, [](const cm::cella& c) { return static_cast<std::int32_t>(c.tipo_montagna); });
   r.n_celle = static_cast<std::int32_t>(s.celle.size());
   r.con_tracciato = s.con_tracciato;
   r.punti_tracciato = static_cast<std::int32_t>(s.punti.x.size());

@@ -25,8 +25,8 @@ struct identificazione {
 };
 
 struct intestazione {
-  std::string nome_base;     // entry 85
-  std::string codice_treno;  // entry 86
+  std::string nome_base;     // of formato::voce_nome_base
+  std::string codice_treno;  // of formato::voce_ripetizione
   std::int32_t lunghezza_linea = 0;
   std::int32_t vetture = 0;
   std::int32_t massa_frenata = 0;
@@ -80,6 +80,7 @@ struct resoconto {
   std::vector<tratto> velocita;
   std::vector<tratto> pendenze;
   std::vector<tratto> aderenze;
+  std::vector<tratto> montagne;  // mountain kind, 0 where there is none
   std::int32_t n_celle = 0;  // cells in the grid file
   bool con_tracciato = false;
   std::int32_t punti_tracciato = 0;

@@ -1,24 +1,24 @@
 #include "tools/esamina/scenario_letto.h"
 
-#include "compiler/leggi_binari.h"
+#include "formato/leggi_binari.h"
 
 namespace strumenti {
 
-piattaforma::esito carica_scenario(piattaforma::file_system& fs, const guida::nomi_file& nomi,
+piattaforma::esito carica_scenario(piattaforma::file_system& fs, const formato::nomi_file& nomi,
                                    scenario_letto& letto) {
   std::string byte;
   auto esito = fs.leggi(nomi.tabella_sim, byte);
-  if (esito.riuscito()) esito = compilatore::leggi_tabella(byte, nomi.tabella_sim, letto.tabella);
+  if (esito.riuscito()) esito = formato::leggi_tabella(byte, nomi.tabella_sim, letto.tabella);
   if (!esito.riuscito()) return esito;
 
   esito = fs.leggi(nomi.celle_dat, byte);
-  if (esito.riuscito()) esito = compilatore::leggi_celle(byte, nomi.celle_dat, letto.celle);
+  if (esito.riuscito()) esito = formato::leggi_celle(byte, nomi.celle_dat, letto.celle);
   if (!esito.riuscito()) return esito;
 
   letto.con_tracciato = fs.esiste(nomi.tracciato_dat);
   if (!letto.con_tracciato) return piattaforma::esito::ok();
   esito = fs.leggi(nomi.tracciato_dat, byte);
-  if (esito.riuscito()) esito = compilatore::leggi_tracciato(byte, nomi.tracciato_dat, letto.punti);
+  if (esito.riuscito()) esito = formato::leggi_tracciato(byte, nomi.tracciato_dat, letto.punti);
   return esito;
 }
 

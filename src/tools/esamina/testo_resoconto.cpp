@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <string>
 
+#include "formato/voci.h"
+
 namespace strumenti {
 namespace {
 
-void scrivi_file(std::ostream& out, const guida::nomi_file& nomi, const resoconto& r) {
+void scrivi_file(std::ostream& out, const formato::nomi_file& nomi, const resoconto& r) {
   out << "Scenario " << r.testa.nome_base << ", treno " << r.testa.codice_treno << '\n';
   out << "  tabella: " << nomi.tabella_sim << '\n';
   out << "  celle: " << nomi.celle_dat << " (" << r.n_celle << " celle)\n";
@@ -38,8 +40,8 @@ void scrivi_intestazione(std::ostream& out, const intestazione& t) {
       << t.ripetizione_codici << " codici\n";
   out << "  orologio: " << due_cifre(t.ore) << ':' << due_cifre(t.minuti) << ':' << due_cifre(t.secondi) << '\n';
   out << "  sabbia: " << t.sabbia << '\n';
-  out << "  identificazione tabella (voce 85): segnaposto " << t.tabella.segnaposto << ", codice " << t.tabella.codice
-      << '\n';
+  out << "  identificazione tabella (voce " << formato::voce_nome_base << "): segnaposto " << t.tabella.segnaposto
+      << ", codice " << t.tabella.codice << '\n';
   out << "  identificazione celle (cella 1): ";
   if (t.celle) {
     out << "segnaposto " << t.celle->segnaposto << ", codice " << t.celle->codice << '\n';
@@ -88,7 +90,7 @@ void scrivi_tratti(std::ostream& out, const char* titolo, const std::vector<trat
 
 }  // namespace
 
-void scrivi_testo(std::ostream& out, const guida::nomi_file& nomi, const resoconto& r) {
+void scrivi_testo(std::ostream& out, const formato::nomi_file& nomi, const resoconto& r) {
   scrivi_file(out, nomi, r);
   scrivi_intestazione(out, r.testa);
   scrivi_stazioni(out, r.stazioni);

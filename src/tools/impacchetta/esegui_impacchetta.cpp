@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "driver/nomi_file.h"
 #include "driver/pacchetto.h"
+#include "formato/nomi_file.h"
 #include "platform/piattaforma.h"
 #include "tools/compila/compilazione_autore.h"
 #include "tools/compila/documenti_autore.h"
@@ -49,8 +49,8 @@ int impacchetta(const richiesta& r, piattaforma::file_system& fs, const std::str
   const std::string base = percorso_installatore(cartella_programmi, r.per);
   if (!fs.esiste(base)) return fallisci(errori, "manca " + base + ": " + come_averlo(r.per));
 
-  const guida::nomi_file nomi = guida::forma_nomi(r.cartella, r.nome_base, r.codice_treno);
-  const strumento_compila::scenario_autore scenario{nomi.linea_txt, nomi.treno_txt, r.nome_base, r.codice_treno, 1};
+  const formato::nomi_file nomi = formato::forma_nomi(r.cartella, r.nome_base, r.codice_treno);
+  const strumento_compila::scenario_autore scenario{nomi.linea_txt, nomi.treno_txt, r.nome_base, r.codice_treno, true};
   const strumento_compila::compilazione_autore c = strumento_compila::compila_autore(fs, scenario, errori);
   if (!c.riuscita()) return fallisci(errori, "lo scenario non si compila: nessun installatore scritto");
 

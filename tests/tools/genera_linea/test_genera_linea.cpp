@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "compiler/compilatore.h"
+#include "formato/voci.h"
 #include "platform/file_system_memoria.h"
 #include "tools/genera_linea/genera_linea.h"
 
@@ -47,10 +48,13 @@ std::int32_t conta_eventi(const compilatore::modello& m, std::uint8_t evento) {
       std::count_if(m.celle.begin(), m.celle.end(), [&](const compilatore::cella& c) { return c.evento == evento; }));
 }
 
-// Stations fill table entries from 1 upward, boards from 80 downward.
+// Stations fill table entries from the first station's upward, boards from the first board's downward.
 std::int32_t voci_usate(const compilatore::modello& m, int da, int passo) {
   std::int32_t n = 0;
-  for (int i = da; i >= 1 && i <= 80 && !m.tabella[static_cast<std::size_t>(i)].nome.empty(); i += passo) ++n;
+  for (int i = da; i >= formato::voce_prima_stazione && i <= formato::voce_primo_cartello; i += passo) {
+    if (m.tabella[static_cast<std::size_t>(i)].nome.empty()) break;
+    ++n;
+  }
   return n;
 }
 
@@ -66,7 +70,7 @@ TEST_P(GeneraLineaScala, CompilesCleanWithTheDensityOfARealLine) {
   for (const compilatore::avviso& a : c.avvisi) {
     ADD_FAILURE() << "avviso alla riga " << a.dove.riga << ": '" << a.voce << "'";
   }
-  EXPECT_EQ(m.tabella[84].fine, lunghezza);
+  EXPECT_EQ(m.tabella[formato::voce_lunghezza].fine, lunghezza);
   EXPECT_EQ(m.punti.ultimo_indice(), lunghezza + 7000);
 
   // Every signal and every slowdown reached the grid, and the slowdowns got
@@ -89,8 +93,8 @@ TEST_P(GeneraLineaScala, CompilesCleanWithTheDensityOfARealLine) {
 
   // Stations and kilometre boards share the 78 free entries of the table.
   const auto stazioni = posizioni(c.s.treno, "stazione");
-  const std::int32_t cartelli = voci_usate(m, 80, -1);
-  EXPECT_EQ(voci_usate(m, 1, 1), static_cast<std::int32_t>(stazioni.size()));
+  const std::int32_t cartelli = voci_usate(m, formato::voce_primo_cartello, -1);
+  EXPECT_EQ(voci_usate(m, formato::voce_prima_stazione, 1), static_cast<std::int32_t>(stazioni.size()));
   EXPECT_GE(cartelli, 1);
   EXPECT_LE(static_cast<std::int32_t>(stazioni.size()) + cartelli, 78);
   const double passo_medio = static_cast<double>(stazioni.back()) / static_cast<double>(stazioni.size() - 1);

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace guida {
+namespace formato {
 
 // The full paths of every file of a run: program directory, the platform's
 // separator, then a name formed from the base name and the train code.
@@ -20,4 +20,4 @@ struct nomi_file {
 
 nomi_file forma_nomi(std::string_view cartella, std::string_view nome_base, std::string_view codice_treno);
 
-}  // namespace guida
+}  // namespace formato

@@ -1,8 +1,8 @@
-#include "documents/campi.h"
+#include "scenario_text/riempi_testo.h"
 
 #include <stdexcept>
 
-namespace documenti {
+namespace testo_scenario {
 
 namespace {
 
@@ -25,4 +25,4 @@ std::string a_destra(std::string_view testo, std::size_t larghezza) {
   return std::string(larghezza - testo.size(), ' ') + std::string(testo);
 }
 
-}  // namespace documenti
+}  // namespace testo_scenario

@@ -2,13 +2,14 @@
 
 #include <cstring>
 
-#include "compiler/modello.h"
 #include "byte_prova.h"
-#include "compiler/scrivi_binari.h"
+#include "compiler/modello.h"
+#include "formato/scrivi_binari.h"
 
 namespace {
 
-using namespace compilatore;
+using compilatore::modello;
+using namespace formato;
 
 TEST(FileTabella, EmptyTableIs87RecordsOf34ZeroBytes) {
   modello m;
@@ -68,8 +69,8 @@ std::string doppio(double v) {
 
 TEST(FileTracciato, LineOf152000MetresHasTheFixedSizesAndElementKinds) {
   modello m;
-  m.calcola_tracciato = 1;
-  m.alloca(152000);
+  m.calcola_tracciato = true;
+  m.dimensiona(152000);
   EXPECT_EQ(m.lunghezza_estesa, 159000);
   EXPECT_EQ(m.n_celle, 3180);
   EXPECT_EQ(contenuto_celle(m.celle).size(), 47715u);
@@ -120,8 +121,8 @@ std::string tracciato_atteso(const tracciato& t) {
 
 TEST(FileTracciato, PiecesAreBoundedAndJoinToTheWholeFile) {
   modello m;
-  m.calcola_tracciato = 1;
-  m.alloca(152000);
+  m.calcola_tracciato = true;
+  m.dimensiona(152000);
   // A curving track whose values use all eight bytes, so a misplaced byte shows.
   m.punti.y[1] = 1.0;
   for (std::int32_t q = 2; q <= 158998; ++q) {

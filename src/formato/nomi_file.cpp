@@ -1,8 +1,8 @@
-#include "driver/nomi_file.h"
+#include "formato/nomi_file.h"
 
 #include "platform/piattaforma.h"
 
-namespace guida {
+namespace formato {
 
 nomi_file forma_nomi(std::string_view cartella, std::string_view nome_base, std::string_view codice_treno) {
   const std::string base(nome_base);
@@ -20,4 +20,4 @@ nomi_file forma_nomi(std::string_view cartella, std::string_view nome_base, std:
   };
 }
 
-}  // namespace guida
+}  // namespace formato

@@ -1,12 +1,12 @@
-#include "compiler/leggi_binari.h"
+#include "formato/leggi_binari.h"
 
-#include <bit>
 #include <cstdint>
 #include <span>
 
-#include "compiler/scrivi_binari.h"
+#include "formato/campi.h"
+#include "formato/codifica.h"
 
-namespace compilatore {
+namespace formato {
 namespace {
 
 // Takes fields little-endian from the front of a byte string. A read past
@@ -32,26 +32,18 @@ class lettore {
     if (!fallito()) errore_ = "byte " + std::to_string(posizione) + ": " + testo;
   }
 
-  std::uint8_t u8(std::string_view campo) {
-    if (!disponibili(1, campo)) return 0;
-    return static_cast<std::uint8_t>(byte_[posizione_++]);
-  }
-  std::uint16_t u16(std::string_view campo) {
-    if (!disponibili(2, campo)) return 0;
-    return static_cast<std::uint16_t>(prendi(2));
-  }
-  std::int16_t i16(std::string_view campo) {
-    if (!disponibili(2, campo)) return 0;
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(prendi(2)));
-  }
-  std::int32_t i32(std::string_view campo) {
-    if (!disponibili(4, campo)) return 0;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(prendi(4)));
-  }
-  double f64(std::string_view campo) {
-    if (!disponibili(8, campo)) return 0.0;
-    return std::bit_cast<double>(prendi(8));
-  }
+  std::uint8_t u8(std::string_view campo) { return prendi<1>(campo, prendi_u8); }
+  std::uint16_t u16(std::string_view campo) { return prendi<2>(campo, prendi_u16); }
+  std::int16_t i16(std::string_view campo) { return prendi<2>(campo, prendi_i16); }
+  std::int32_t i32(std::string_view campo) { return prendi<4>(campo, prendi_i32); }
+  double f64(std::string_view campo) { return prendi<8>(campo, prendi_f64); }
+
+  // The fields of a record, as visita_campi gives them.
+  void operator()(std::string_view campo, std::uint8_t& v) { v = u8(campo); }
+  void operator()(std::string_view campo, std::int16_t& v) { v = i16(campo); }
+  void operator()(std::string_view campo, std::int32_t& v) { v = i32(campo); }
+  void operator()(std::string_view campo, std::string& v) { v = testo(campo); }
+
   // A 16-bit byte count, then that many bytes of text.
   std::string testo(std::string_view campo) {
     const std::size_t inizio = posizione_;
@@ -75,13 +67,13 @@ class lettore {
                              " byte), ma il file finisce dopo " + std::to_string(restanti()));
     return false;
   }
-  std::uint64_t prendi(int quanti) {
-    std::uint64_t valore = 0;
-    for (int i = 0; i < quanti; ++i) {
-      const auto b = static_cast<std::uint8_t>(byte_[posizione_++]);
-      valore |= static_cast<std::uint64_t>(b) << (8 * i);
-    }
-    return valore;
+  // One field of n bytes, or 0 once the file has failed or ends short of it.
+  template <std::size_t n, typename T>
+  T prendi(std::string_view campo, T (*prendi_campo)(const char*)) {
+    if (!disponibili(n, campo)) return T{};
+    const T v = prendi_campo(byte_.data() + posizione_);
+    posizione_ += n;
+    return v;
   }
 
   std::string contesto() const { return std::string(genere_) + std::to_string(indice_); }
@@ -92,43 +84,6 @@ class lettore {
   std::size_t indice_ = 0;
   std::string errore_;
 };
-
-voce leggi_voce(lettore& l) {
-  voce v;
-  v.tipo_stazione = l.u8("tipo_stazione");
-  v.inizio = l.i32("inizio");
-  v.fine = l.i32("fine");
-  v.progressiva = l.i32("progressiva");
-  v.capolinea = l.u8("capolinea");
-  v.nome = l.testo("nome");
-  v.gruppo_a1 = l.i16("gruppo_a1");
-  v.gruppo_a2 = l.i16("gruppo_a2");
-  v.gruppo_b1 = l.i16("gruppo_b1");
-  v.gruppo_b2 = l.i16("gruppo_b2");
-  v.gruppo_b3 = l.i16("gruppo_b3");
-  v.gruppo_a3 = l.u8("gruppo_a3");
-  v.sosta = l.u8("sosta");
-  v.prolunga = l.u8("prolunga");
-  v.flag_lunghezza = l.u8("flag_lunghezza");
-  v.orario = l.i32("orario");
-  return v;
-}
-
-cella leggi_cella(lettore& l) {
-  cella c;
-  c.evento = l.u8("evento");
-  c.dato1 = l.i16("dato1");
-  c.dato2 = l.i16("dato2");
-  c.dato3 = l.i16("dato3");
-  c.dato4 = l.i16("dato4");
-  c.tempo_segnale = l.u8("tempo_segnale");
-  c.preavviso = l.u8("preavviso");
-  c.tipo_montagna = l.u8("tipo_montagna");
-  c.vel_limite = l.u8("vel_limite");
-  c.pendenza = l.u8("pendenza");
-  c.aderenza = l.u8("aderenza");
-  return c;
-}
 
 piattaforma::esito fallimento(const std::string& nome_file, const lettore& l) {
   return piattaforma::esito::errore(nome_file, l.errore());
@@ -206,7 +161,7 @@ piattaforma::esito leggi_tabella(std::string_view byte, const std::string& nome_
   std::array<voce, voci_tabella> lette{};
   for (std::size_t i = 0; i < lette.size(); ++i) {
     l.contesto(" della voce ", i);
-    lette[i] = leggi_voce(l);
+    visita_campi(lette[i], l);
     if (l.fallito()) return fallimento(nome_file, l);
   }
   if (l.restanti() != 0) {
@@ -230,7 +185,7 @@ piattaforma::esito leggi_celle(std::string_view byte, const std::string& nome_fi
   std::vector<cella> lette(byte.size() / byte_cella);
   for (std::size_t i = 0; i < lette.size(); ++i) {
     l.contesto(" della cella ", i);
-    lette[i] = leggi_cella(l);
+    visita_campi(lette[i], l);
   }
   if (l.fallito()) return fallimento(nome_file, l);
   celle = std::move(lette);
@@ -262,4 +217,4 @@ piattaforma::esito leggi_tracciato(std::string_view byte, const std::string& nom
   return piattaforma::esito::ok();
 }
 
-}  // namespace compilatore
+}  // namespace formato

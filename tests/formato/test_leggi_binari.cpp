@@ -3,13 +3,14 @@
 #include <cmath>
 #include <functional>
 
-#include "compiler/leggi_binari.h"
 #include "byte_prova.h"
-#include "compiler/scrivi_binari.h"
+#include "formato/leggi_binari.h"
+#include "formato/scrivi_binari.h"
+#include "formato/voci.h"
 
 namespace {
 
-using namespace compilatore;
+using namespace formato;
 
 void confronta(const voce& letta, const voce& attesa) {
   EXPECT_EQ(letta.tipo_stazione, attesa.tipo_stazione);
@@ -147,8 +148,8 @@ TEST(LeggiBinari, EmptyCellAndGeometryFilesAreEmptyModels) {
 }
 
 // Offsets below are counted from the record layout: with empty texts every
-// record is 34 bytes, entry 86 starts at 2924, its count at 2938, its
-// `orario` at 2954; the file is 2958 bytes.
+// record is 34 bytes, the last entry (voce_ripetizione) starts at 2924, its
+// count at 2938, its `orario` at 2954; the file is 2958 bytes.
 const std::string tabella_vuota = std::string(2958, '\0');
 
 std::string con_byte(std::string s, std::size_t dove, const std::string& nuovi) {
