@@ -37,4 +37,7 @@ prepara_riferimento
 passo "genera_scenario.exe senza schermo"
 esegui_e_confronta "senza schermo"
 rm -rf "$riferimento"
+
+passo "installatore per Windows senza schermo"
+bash "$radice/.ci/installatore_windows.sh" senza_schermo
 passo "compilazione e test riusciti"

@@ -132,5 +132,8 @@ verifica_finestra_attesa
 passo "finestra del messaggio"
 verifica_messaggio
 
+passo "installatore per Windows su Xvfb ($DISPLAY)"
+bash "$radice/.ci/installatore_windows.sh" con_schermo
+
 rm -rf "$riferimento"
 passo "verifiche sullo schermo riuscite"

@@ -23,6 +23,7 @@ class file_system_guasto : public piattaforma::file_system_delegato {
     eliminazione_fallita,  // the path cannot be deleted
     memoria_esaurita,      // reading the path runs out of memory (std::bad_alloc)
     difetto_interno,       // reading the path throws: a fault of the program, not of the platform
+    eseguibile_negato,     // the path cannot be made runnable
   };
 
   // The reasons the platform gives, as a user would read them.
@@ -32,6 +33,7 @@ class file_system_guasto : public piattaforma::file_system_delegato {
   static constexpr std::string_view ragione_cartella = "permesso negato";
   static constexpr std::string_view ragione_lettura = "errore di lettura dal dispositivo";
   static constexpr std::string_view ragione_eliminazione = "file in uso da un altro processo";
+  static constexpr std::string_view ragione_eseguibile = "operazione non permessa";
   // What the program's fault says: a std::logic_error.
   static constexpr std::string_view ragione_difetto = "indice fuori dai limiti (difetto simulato)";
 
@@ -81,6 +83,12 @@ class file_system_guasto : public piattaforma::file_system_delegato {
   piattaforma::esito elimina(const std::string& percorso) override {
     if (tipo_ == guasto::eliminazione_fallita && percorso == percorso_) return fallisci(percorso, ragione_eliminazione);
     return file_system_delegato::elimina(percorso);
+  }
+
+  piattaforma::esito rendi_eseguibile(const std::string& percorso) override {
+    if (tipo_ == guasto::eseguibile_negato && (percorso == percorso_ || percorso == piattaforma::percorso_temporaneo(percorso_)))
+      return fallisci(percorso, ragione_eseguibile);
+    return file_system_delegato::rendi_eseguibile(percorso);
   }
 
   // How many times the fault was injected; a case whose fault never fired tests nothing.

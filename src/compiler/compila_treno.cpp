@@ -62,7 +62,10 @@ seguito rallentamento(contesto& c, lettore_voci& l, const std::string&) {
   // Placed, so both cells lie inside the grid.
   c.m.rallentamenti.push_back({static_cast<std::int32_t>(cella_inizio_rallentamento(v[0])),
                                static_cast<std::int32_t>(cella_avviso_rallentamento(v[0])),
-                               {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna}});
+                               {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna},
+                               v[0],
+                               v[1],
+                               v[2]});
   return seguito::prosegui;
 }
 

@@ -41,6 +41,10 @@ struct origine_rallentamento {
   std::int32_t cella_inizio = 0;
   std::int32_t cella_avviso = -1;  // -1: a slowdown near the line's start has no warning
   origine da;
+  // What the record said, for the crew documents: where it starts, its speed, its length.
+  std::int32_t x = 0;
+  std::int32_t v = 0;
+  std::int32_t l = 0;
 };
 
 // The compiled scenario, as the parser, the post-processing and the stamps leave it.

@@ -7,13 +7,8 @@
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
-#include "documents/dati_note.h"
-#include "documents/dati_rallentamenti.h"
-#include "documents/dati_scheda.h"
+#include "driver/sorgente_incorporata.h"
 #include "formato/nomi_file.h"
-#include "scenario_text/dati_linea.h"
-#include "scenario_text/dati_treno.h"
-#include "scenario_text/nomi_scenario.h"
 
 namespace guida {
 namespace {
@@ -34,10 +29,11 @@ void verifica(const piattaforma::esito& esito) {
 
 // The compiler driver: compiles the two description files and, only when the
 // scenario compiled clean, writes the binary files.
-void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& nomi, bool calcola_tracciato) {
+void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& nomi, const testi_scenario& testi,
+                        bool calcola_tracciato) {
   const compilatore::opzioni opzioni{
-      .nome_base = std::string(testo_scenario::nomi::nome_base),
-      .codice_treno = std::string(testo_scenario::nomi::codice_treno),
+      .nome_base = testi.nome_base,
+      .codice_treno = testi.codice_treno,
       .calcola_tracciato = calcola_tracciato,
       .elimina_descrizioni = true,
   };
@@ -62,17 +58,20 @@ std::string cartella_del_programma(piattaforma::sistema& sistema) {
   }
 }
 
-// Form_Load's work, in its fixed order.
-void lavora(piattaforma::sistema& sistema) {
+// Form_Load's work, in its fixed order. A scenario that cannot be had stops
+// the run before anything is written.
+void lavora(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
+  testi_scenario testi;
+  verifica(sorgente.leggi(sistema, testi));
   piattaforma::file_system& fs = sistema.file();
-  const formato::nomi_file nomi = formato::forma_nomi(cartella_del_programma(sistema), testo_scenario::nomi::nome_base,
-                                                      testo_scenario::nomi::codice_treno);
-  verifica(testo_scenario::dati_linea(fs, nomi.linea_txt));
-  verifica(testo_scenario::dati_treno(fs, nomi.treno_txt));
-  verifica(documenti::dati_note(fs, nomi.note_txt));
-  verifica(documenti::dati_rallentamenti(fs, nomi.rallentamenti_txt));
-  verifica(documenti::dati_scheda(fs, nomi.scheda_txt));
-  memorizza_percorso(fs, nomi, true);
+  const formato::nomi_file nomi =
+      formato::forma_nomi(cartella_del_programma(sistema), testi.nome_base, testi.codice_treno);
+  verifica(piattaforma::sostituisci_file(fs, nomi.linea_txt, testi.linea));
+  verifica(piattaforma::sostituisci_file(fs, nomi.treno_txt, testi.treno));
+  verifica(piattaforma::sostituisci_file(fs, nomi.note_txt, testi.note));
+  verifica(piattaforma::sostituisci_file(fs, nomi.rallentamenti_txt, testi.rallentamenti));
+  verifica(piattaforma::sostituisci_file(fs, nomi.scheda_txt, testi.scheda));
+  memorizza_percorso(fs, nomi, testi, true);
 }
 
 }  // namespace
@@ -95,12 +94,12 @@ std::string testo_errore_interno(std::string_view causa) {
   return std::string(inizio_errore_interno) + std::string(causa);
 }
 
-int esegui(piattaforma::sistema& sistema) {
+int esegui(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
   sistema.mostra_attesa(messaggio_attesa);
   std::string testo;
   int stato = uscita_riuscita;
   try {
-    lavora(sistema);
+    lavora(sistema, sorgente);
   } catch (const errore_fatale& e) {
     testo = e.what();
     stato = uscita_errore;
@@ -112,8 +111,13 @@ int esegui(piattaforma::sistema& sistema) {
   }
   sistema.chiudi_attesa();
   // The box replaces the wait window rather than standing over it.
-  if (stato != uscita_riuscita) sistema.messaggio(titolo_programma, testo);
+  if (stato != uscita_riuscita) sistema.messaggio(sorgente.titolo(sistema), testo);
   return stato;
+}
+
+int esegui(piattaforma::sistema& sistema) {
+  sorgente_incorporata incorporata;
+  return esegui(sistema, incorporata);
 }
 
 }  // namespace guida

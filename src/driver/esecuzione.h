@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "driver/sorgente_scenario.h"
 #include "platform/piattaforma.h"
 
 namespace guida {
@@ -16,10 +17,14 @@ inline constexpr int uscita_riuscita = 0;
 inline constexpr int uscita_errore = 1;          // a compile error or a failure of the platform
 inline constexpr int uscita_errore_interno = 3;  // a fault of the program itself
 
-// The whole run (the window's load handler): writes the description files and
-// the crew documents, compiles the scenario and writes the binary files, in the
-// program's directory. Returns the process's exit status; every failure has
-// been shown through the message box first.
+// The whole run (the window's load handler): takes the scenario from
+// `sorgente`, writes the description files and the crew documents, compiles
+// the scenario and writes the binary files, in the program's directory.
+// Returns the process's exit status; every failure has been shown through the
+// message box first.
+int esegui(piattaforma::sistema& sistema, sorgente_scenario& sorgente);
+
+// The run of genera_scenario, on its embedded scenario.
 int esegui(piattaforma::sistema& sistema);
 
 // The report of a compile error: " Errore n. " and the number, then the

@@ -39,4 +39,11 @@ esito sostituisci_file(file_system& fs, const std::string& percorso, pezzi_conte
                      [&](const std::string& temporaneo) { return fs.scrivi_a_pezzi(temporaneo, pezzi); });
 }
 
+esito sostituisci_eseguibile(file_system& fs, const std::string& percorso, std::string_view contenuto) {
+  return sostituisci(fs, percorso, [&](const std::string& temporaneo) {
+    esito scritto = fs.scrivi(temporaneo, contenuto);
+    return scritto.riuscito() ? fs.rendi_eseguibile(temporaneo) : scritto;
+  });
+}
+
 }  // namespace piattaforma

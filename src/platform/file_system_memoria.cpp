@@ -26,6 +26,9 @@ esito file_system_memoria::rinomina(const std::string& da, const std::string& a)
   std::string contenuto = std::move(trovato->second);
   file.erase(trovato);
   file[a] = std::move(contenuto);
+  // The mark goes with the file, as a file's mode does.
+  eseguibili.erase(a);
+  if (eseguibili.erase(da) != 0) eseguibili.insert(a);
   return esito::ok();
 }
 
@@ -33,6 +36,15 @@ esito file_system_memoria::elimina(const std::string& percorso) {
   if (file.erase(percorso) == 0) {
     return esito::non_trovato(percorso, "file non trovato");
   }
+  eseguibili.erase(percorso);
+  return esito::ok();
+}
+
+esito file_system_memoria::rendi_eseguibile(const std::string& percorso) {
+  if (!file.contains(percorso)) {
+    return esito::errore(percorso, "file non trovato");
+  }
+  eseguibili.insert(percorso);
   return esito::ok();
 }
 

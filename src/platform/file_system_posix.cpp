@@ -106,4 +106,17 @@ esito file_system_posix::elimina(const std::string& percorso) {
   return esito::ok();
 }
 
+// Whoever may read the file may run it, as `chmod +x` does under the usual umask.
+esito file_system_posix::rendi_eseguibile(const std::string& percorso) {
+  struct stat info {};
+  if (::stat(percorso.c_str(), &info) != 0) {
+    return errore_di_sistema(percorso, errno);
+  }
+  const mode_t lettura = info.st_mode & (S_IRUSR | S_IRGRP | S_IROTH);
+  if (::chmod(percorso.c_str(), (info.st_mode & 07777) | (lettura >> 2)) != 0) {
+    return errore_di_sistema(percorso, errno);
+  }
+  return esito::ok();
+}
+
 }  // namespace piattaforma

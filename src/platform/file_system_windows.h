@@ -13,6 +13,8 @@ class file_system_windows : public file_system {
   esito scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi) override;
   esito rinomina(const std::string& da, const std::string& a) override;
   esito elimina(const std::string& percorso) override;
+  // Windows runs a program by its name; a file carries no mark for it.
+  esito rendi_eseguibile(const std::string&) override { return esito::ok(); }
 };
 
 }  // namespace piattaforma

@@ -43,6 +43,8 @@ class sistema_windows : public sistema {
     return da_largo(std::wstring_view(eseguibile).substr(0, eseguibile.rfind(L'\\')));
   }
 
+  std::string percorso_programma() override { return da_largo(percorso_eseguibile()); }
+
   file_system& file() override { return file_; }
 
   void mostra_attesa(std::string_view testo) override { attesa_.mostra(testo); }

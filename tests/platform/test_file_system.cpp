@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "cartella_temporanea.h"
@@ -52,6 +53,33 @@ TEST(SostituisciFile, FailureKeepsOlderFileLeavesNoTemporaryAndNamesTheTarget) {
       EXPECT_EQ(fs.guasti_iniettati, 1);
       EXPECT_EQ(memoria.file, (std::map<std::string, std::string>{{"a.dat", "vecchio"}}));
     }
+  }
+}
+
+TEST(SostituisciEseguibile, TheProgramArrivesWholeAndRunnable) {
+  piattaforma::file_system_memoria fs;
+  fs.file["inst"] = "vecchio programma, piu' lungo";
+  ASSERT_TRUE(piattaforma::sostituisci_eseguibile(fs, "inst", "nuovo").riuscito());
+  EXPECT_EQ(fs.file, (std::map<std::string, std::string>{{"inst", "nuovo"}}));
+  EXPECT_EQ(fs.eseguibili, std::set<std::string>{"inst"});
+}
+
+TEST(SostituisciEseguibile, AnyFailedStepKeepsOlderFileAndLeavesNoTemporary) {
+  const caso_guasto casi[] = {
+      {guasto::scrittura_a_meta, file_system_guasto::ragione_scrittura},
+      {guasto::eseguibile_negato, file_system_guasto::ragione_eseguibile},
+      {guasto::rinomina_fallita, file_system_guasto::ragione_rinomina},
+  };
+  for (const caso_guasto& g : casi) {
+    SCOPED_TRACE(std::string(g.ragione));
+    piattaforma::file_system_memoria memoria;
+    file_system_guasto fs(memoria, g.tipo, "inst");
+    memoria.file["inst"] = "vecchio";
+    const auto esito = piattaforma::sostituisci_eseguibile(fs, "inst", "nuovo programma");
+    EXPECT_EQ(esito.messaggio(), "inst: " + std::string(g.ragione));
+    EXPECT_EQ(fs.guasti_iniettati, 1);
+    EXPECT_EQ(memoria.file, (std::map<std::string, std::string>{{"inst", "vecchio"}}));
+    EXPECT_TRUE(memoria.eseguibili.empty());
   }
 }
 

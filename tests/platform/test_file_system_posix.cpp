@@ -31,6 +31,21 @@ TEST(FileSystemPosix, ReplacesLongerFileAndLeavesNoTemporary) {
   EXPECT_FALSE(fs.esiste(percorso));
 }
 
+TEST(FileSystemPosix, RunnableByWhoeverMayReadIt) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  const std::string percorso = cartella / "installatore";
+  scrivi_file(percorso, "#!/bin/sh\nexit 0\n");
+  namespace fsys = std::filesystem;
+  fsys::permissions(percorso, fsys::perms::owner_read | fsys::perms::owner_write | fsys::perms::group_read);
+  ASSERT_TRUE(fs.rendi_eseguibile(percorso).riuscito());
+  EXPECT_EQ(fsys::status(percorso).permissions(), fsys::perms::owner_read | fsys::perms::owner_write |
+                                                      fsys::perms::owner_exec | fsys::perms::group_read |
+                                                      fsys::perms::group_exec);
+  const piattaforma::esito mancante = fs.rendi_eseguibile(cartella / "nessuno");
+  EXPECT_EQ(mancante.messaggio(), cartella / "nessuno" + ": No such file or directory");
+}
+
 TEST(FileSystemPosix, ReadOnlyDirectoryKeepsOlderFileAndNamesIt) {
   if (::geteuid() == 0) {
     GTEST_SKIP() << "root writes into read-only directories; covered by the fault-injecting file system";

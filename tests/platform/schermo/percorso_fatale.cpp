@@ -27,6 +27,7 @@ class file_ritoccati : public piattaforma::file_system_delegato {
 class sistema_fatale : public piattaforma::sistema {
  public:
   std::string cartella_programma() override { return reale_.cartella_programma(); }
+  std::string percorso_programma() override { return reale_.percorso_programma(); }
   piattaforma::file_system& file() override { return file_; }
   void mostra_attesa(std::string_view testo) override { reale_.mostra_attesa(testo); }
   void chiudi_attesa() override { reale_.chiudi_attesa(); }
