@@ -52,6 +52,12 @@ class file_system {
   // Lets the file be run as a program, where the platform keeps such a mark
   // on files (Windows runs any .exe). Pure, so that no wrapper forgets to pass it on.
   virtual esito rendi_eseguibile(const std::string& percorso) = 0;
+  // Makes the folder and every missing folder above it; a folder that is
+  // already there is no failure, a file in its place is.
+  virtual esito crea_cartella(const std::string& percorso) = 0;
+  // Whether a file could be made in the folder, or the folder made where it
+  // is missing, without changing anything: a failure says why not.
+  virtual esito cartella_scrivibile(const std::string& percorso) = 0;
 };
 
 // Replaces `percorso` with exactly `contenuto`. The new content goes to a

@@ -48,4 +48,17 @@ esito file_system_memoria::rendi_eseguibile(const std::string& percorso) {
   return esito::ok();
 }
 
+esito file_system_memoria::crea_cartella(const std::string& percorso) {
+  const esito scrivibile = cartella_scrivibile(percorso);
+  if (!scrivibile.riuscito()) return scrivibile;
+  cartelle.insert(percorso);
+  return esito::ok();
+}
+
+esito file_system_memoria::cartella_scrivibile(const std::string& percorso) {
+  if (file.contains(percorso)) return esito::errore(percorso, "non e' una cartella");
+  if (sola_lettura.contains(percorso)) return esito::errore(percorso, "permesso negato");
+  return esito::ok();
+}
+
 }  // namespace piattaforma

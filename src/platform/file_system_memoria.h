@@ -17,9 +17,14 @@ class file_system_memoria : public file_system {
   esito rinomina(const std::string& da, const std::string& a) override;
   esito elimina(const std::string& percorso) override;
   esito rendi_eseguibile(const std::string& percorso) override;
+  // Every folder can be written and made, except those a test marks.
+  esito crea_cartella(const std::string& percorso) override;
+  esito cartella_scrivibile(const std::string& percorso) override;
 
   std::map<std::string, std::string> file;
-  std::set<std::string> eseguibili;  // the files marked runnable
+  std::set<std::string> eseguibili;      // the files marked runnable
+  std::set<std::string> cartelle;        // the folders made by crea_cartella
+  std::set<std::string> sola_lettura;    // folders where nothing can be made
 };
 
 }  // namespace piattaforma
