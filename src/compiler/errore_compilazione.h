@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -20,8 +21,22 @@ struct errore_compilazione {
   // What the generic error ran into, in words: a value of the wrong kind, or the
   // platform's "<file>: <reason>" for a description file it could not read or delete.
   std::string causa_errore;
+  // More words for the author's tool, which the main program does not show:
+  // what stood where a value was wanted, what already holds an occupied
+  // cell, which of an error's conditions it was.
+  std::string dettaglio;
 
   bool presente() const { return codice_errore != 0; }
+};
+
+// One error of a compile that goes on after errors (opzioni::errori).
+struct errore_raccolto {
+  errore_compilazione errore;
+  // How many warnings the compile had given before it, to show both in the
+  // order the compile met them.
+  std::size_t avvisi_prima = 0;
+  // The error ended the reading: what follows it was not checked.
+  bool finale = false;
 };
 
 }  // namespace compilatore

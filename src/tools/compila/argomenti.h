@@ -17,6 +17,7 @@ struct richiesta {
   bool solo_verifica = false;                  // --check
   bool rigoroso = false;                       // --strict
   bool documenti = false;                      // --documenti
+  std::optional<std::string> sarif;            // --sarif FILE: the diagnostics for editors
 };
 
 // A request, or the reason the command line is not one.
