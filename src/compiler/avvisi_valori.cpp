@@ -151,7 +151,7 @@ void avverti_montagna(contesto& c, const std::string& chiave, std::int32_t a, st
   if (tipo != voluto) {
     const std::int32_t fine_prima = c.m.montagne_fine[static_cast<std::size_t>(c.m.n_montagne - 1)];
     avverti(c, genere::montagne_vicine,
-            tratto + " comincia a meno di 150 m dalla fine della precedente, a " + metri(fine_prima) +
+            tratto + " comincia a 150 m o meno dalla fine della precedente, a " + metri(fine_prima) +
                 ": diventa di tipo 3, non " + std::to_string(voluto));
   }
   if (formato::bassi_8(tipo) != tipo) {

@@ -12,6 +12,7 @@
 #include "file_system_guasto.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
+#include "scenario_piccolo.h"
 #include "tools/compila/argomenti.h"
 #include "tools/compila/esegui_compila.h"
 
@@ -22,21 +23,10 @@ using strumento_compila::esegui_compila;
 // Output files are joined with the platform's separator; the inputs are named as the author typed them.
 std::string in_cartella(const char* cartella, const char* nome) { return piattaforma::unisci_percorso(cartella, nome); }
 
-const std::string linea = "s/Val_linea.txt";
-const std::string treno = "s/Val_9-.txt";
-
-// A 20 km line; `generale` goes after the length, `corpo` after the first header.
-std::string file_linea(const std::string& corpo = "", const std::string& generale = "") {
-  return "[generale]\r\nlunghezza percorso, 20000\r\n" + generale + "[curve]\r\n" + corpo + "[fine]\r\n";
-}
-
-// A service with what every service needs (a speed limit, adhesion, a
-// station that writes no cell) on lines 2 to 4; `corpo` from line 5.
-std::string file_treno(const std::string& corpo = "") {
-  return "[generale]\r\nvelocita, 0, 160\r\naderenza, 0, 100\r\n"
-         "stazione, 0, 28, 400, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Origine\r\n" +
-         corpo + "[fine]\r\n";
-}
+using scenario_piccolo::file_linea;
+using scenario_piccolo::file_treno;
+using scenario_piccolo::linea;
+using scenario_piccolo::treno;
 
 // The tool run on files held in memory.
 struct CompilaScenarioRun : ::testing::Test {
