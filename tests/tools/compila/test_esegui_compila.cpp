@@ -204,6 +204,27 @@ TEST_F(CompilaScenarioRun, OutputGoesToTheGivenDirectory) {
   EXPECT_EQ(nomi_presenti(), attesi);
 }
 
+// --output makes the folder when it is missing; --check writes nothing but
+// says up front when the folder could not be written, as the write would.
+TEST_F(CompilaScenarioRun, OutputFolderIsMadeAndCheckedForWriting) {
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "nuova"}), 0);
+  EXPECT_TRUE(fs.cartelle.contains("nuova"));
+  EXPECT_TRUE(fs.esiste(in_cartella("nuova", "Val_9.sim")));
+  EXPECT_NE(uscita.str().find("file scritti:\n  " + in_cartella("nuova", "Val_linea.dat") + "\n"), std::string::npos)
+      << uscita.str();
+
+  fs.file.clear();
+  fs.sola_lettura.insert("chiusa");
+  errori.str("");
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "chiusa", "--check"}), 1);
+  EXPECT_EQ(errori.str(), "compila_scenario: la cartella non si potrebbe scrivere: chiusa: permesso negato\n");
+  EXPECT_EQ(nomi_presenti(), solo_sorgenti);
+  errori.str("");
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "chiusa"}), 1);
+  EXPECT_EQ(errori.str(), "compila_scenario: chiusa: permesso negato\n");
+  EXPECT_EQ(nomi_presenti(), solo_sorgenti);
+}
+
 TEST_F(CompilaScenarioRun, NoGeometryLeavesAnOlderGeometryFileAndWritesTheSameGrid) {
   EXPECT_EQ(compila(file_linea("curvas3, 1900, 600\r\n"), file_treno()), 0);
   const std::string celle = fs.file[in_cartella("s", "Val_9.dat")];
@@ -265,6 +286,22 @@ TEST_F(CompilaScenarioRun, AFaultOfTheProgramIsToldApartFromAFailureOfThePlatfor
     EXPECT_EQ(fs.file[treno], file_treno());
   }
   EXPECT_EQ(uscita.str(), "");
+}
+
+// Standard output that cannot be written (a full disk behind a redirection,
+// `> /dev/full`): the summary is lost, and the run says so and fails.
+TEST_F(CompilaScenarioRun, AFailedWriteToStandardOutputIsAFailure) {
+  struct sempre_pieno : std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+  } pieno;
+  std::ostream uscita_piena(&pieno);
+  fs.file[linea] = file_linea();
+  fs.file[treno] = file_treno();
+  const std::vector<std::string> argomenti = {linea, treno, "--check"};
+  EXPECT_EQ(esegui_compila(argomenti, fs, uscita_piena, errori), strumento_compila::uscita_errori);
+  EXPECT_EQ(errori.str(), "compila_scenario: scrittura sullo standard output non riuscita\n");
+  const std::vector<std::string> aiuto = {"--help"};
+  EXPECT_EQ(esegui_compila(aiuto, fs, uscita_piena, errori), strumento_compila::uscita_errori);
 }
 
 TEST_F(CompilaScenarioRun, UsageErrorsExitTwoAndShowTheForm) {
