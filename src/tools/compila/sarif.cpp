@@ -83,40 +83,44 @@ std::string sarif(const std::vector<diagnostico>& diagnostiche, const programma_
                   const std::function<std::string(const std::string&)>& assoluto) {
   json regole = json::array();
   std::map<std::string, std::size_t, std::less<>> indice_regola;
-  json risultati = json::array();
   for (const diagnostico& d : diagnostiche) {
     const std::string regola(regola_di(d));
-    auto trovata = indice_regola.find(regola);
-    if (trovata == indice_regola.end()) {
-      trovata = indice_regola.emplace(regola, regole.size()).first;
-      regole.push_back({{"id", regola},
-                        {"shortDescription", {{"text", in_utf8(sommario(regola))}}},
-                        {"defaultConfiguration",
-                         {{"level", d.tipo == diagnostico::livello::errore ? "error" : "warning"}}}});
-    }
+    if (indice_regola.contains(regola)) continue;
+    indice_regola.emplace(regola, regole.size());
+    regole.push_back({{"id", regola},
+                      {"shortDescription", {{"text", in_utf8(sommario(regola))}}},
+                      {"defaultConfiguration", {{"level", d.tipo == diagnostico::livello::errore ? "error" : "warning"}}}});
+  }
+  const json strumento = {{"driver",
+                           {{"name", programma.nome},
+                            {"version", programma.versione},
+                            {"informationUri", programma.uri_informazioni},
+                            {"rules", regole}}}};
+  // The results are written one by one, without indentation: a log of
+  // hundreds of thousands of results costs its own size, not a tree of it.
+  std::string log = R"({"version":"2.1.0","$schema":)" + json(schema).dump() + R"(,"runs":[{"tool":)" +
+                    strumento.dump() + R"(,"results":[)";
+  std::map<std::string, std::string> uri;  // each file made absolute once
+  bool primo = true;
+  for (const diagnostico& d : diagnostiche) {
+    const std::string regola(regola_di(d));
     json risultato = {{"ruleId", regola},
-                      {"ruleIndex", trovata->second},
+                      {"ruleIndex", indice_regola.find(regola)->second},
                       {"level", livello(d)},
                       {"message", {{"text", in_utf8(d.testo)}}}};
     if (!d.file.empty()) {
-      json fisico = {{"artifactLocation", {{"uri", uri_file(assoluto(d.file))}}}};
+      auto u = uri.find(d.file);
+      if (u == uri.end()) u = uri.emplace(d.file, uri_file(assoluto(d.file))).first;
+      json fisico = {{"artifactLocation", {{"uri", u->second}}}};
       if (d.posto) fisico["region"] = {{"startLine", d.posto->riga}, {"startColumn", d.posto->colonna}};
       risultato["locations"] = json::array({{{"physicalLocation", fisico}}});
     }
-    risultati.push_back(std::move(risultato));
+    if (!primo) log += ",\n";
+    primo = false;
+    log += risultato.dump();
   }
-  const json log = {
-      {"version", "2.1.0"},
-      {"$schema", schema},
-      {"runs",
-       json::array({{{"tool",
-                      {{"driver",
-                        {{"name", programma.nome},
-                         {"version", programma.versione},
-                         {"informationUri", programma.uri_informazioni},
-                         {"rules", regole}}}}},
-                     {"results", risultati}}})}};
-  return log.dump(2) + "\n";
+  log += "]}]}\n";
+  return log;
 }
 
 }  // namespace strumento_compila

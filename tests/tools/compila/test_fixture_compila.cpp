@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 #include <sstream>
 #include <string>
@@ -323,6 +324,27 @@ TEST(CompilaFixture, PastFiftyErrorsTheRestAreCounted) {
                          "compila_scenario: 59 errori, 0 avvisi: nessun file scritto; i file gia' presenti "
                          "in s restano come erano\n"))
       << r.errori;
+}
+
+// Each diagnostic costs the same at 2,000 warnings as at 50,000: its line
+// is found in an index built once, not by counting lines from the start.
+// Only a guard against a cost that grows with the count (bench/bench_avvisi.cpp
+// measures 250,000): the bound is 4 times the linear ratio, a quadratic cost gives 625.
+TEST(CompilaFixture, DiagnosticsCostTheSameAtAnyCount) {
+  const auto misura = [](int n) {
+    std::string corpo;
+    for (int i = 0; i < n; ++i) corpo += "tunnel, " + std::to_string(i) + "\r\n";
+    const std::string l = file_linea(corpo);
+    const auto inizio = std::chrono::steady_clock::now();
+    const esito_run r = compila(l, file_treno(), {"--check", "--sarif", "s/log.sarif"});
+    const std::chrono::duration<double> durata = std::chrono::steady_clock::now() - inizio;
+    EXPECT_EQ(r.stato, 0);
+    EXPECT_TRUE(r.errori.ends_with("tunnel, " + std::to_string(n - 1) + "\n^\n"));
+    return durata.count();
+  };
+  const double poche = misura(2'000);
+  const double molte = misura(50'000);
+  EXPECT_LT(molte, 100 * poche) << poche << " s for 2,000, " << molte << " s for 50,000";
 }
 
 }  // namespace
