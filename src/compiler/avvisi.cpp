@@ -42,8 +42,6 @@ constexpr auto schede = std::to_array<scheda_avviso>({
 // short keyword, two in a longer one.
 std::int32_t distanza_ammessa(std::string_view parola) { return parola.size() <= 5 ? 1 : 2; }
 
-constexpr std::size_t citazione_massima = 40;
-
 }  // namespace
 
 std::span<const scheda_avviso> schede_avvisi() { return schede; }
@@ -93,14 +91,6 @@ std::string parola_vicina(std::string_view voce, std::span<const std::string_vie
     }
   }
   return unica ? std::string(migliore) : std::string();
-}
-
-std::string citazione(std::string_view testo) {
-  std::string tra_apici(1, '\'');
-  tra_apici.append(testo.substr(0, citazione_massima));
-  if (testo.size() > citazione_massima) tra_apici.append("...");
-  tra_apici.push_back('\'');
-  return tra_apici;
 }
 
 }  // namespace compilatore

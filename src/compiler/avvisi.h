@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "compiler/modello.h"
+#include "scenario_text/lettore_voci.h"
 
 namespace compilatore {
 
@@ -64,6 +65,6 @@ std::int32_t distanza_modifica(std::string_view a, std::string_view b);
 std::string parola_vicina(std::string_view voce, std::span<const std::string_view> parole);
 
 // An author's text quoted in a message, cut when long: 'abc', 'abcd...'.
-std::string citazione(std::string_view testo);
+using testo_scenario::citazione;
 
 }  // namespace compilatore

@@ -14,20 +14,20 @@ bool lettera(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); 
 // An item is quoted in a message up to this many characters.
 constexpr std::size_t citazione_massima = 40;
 
-std::string citato(std::string_view voce) {
-  std::string tra_apici(1, '\'');
-  tra_apici.append(voce.substr(0, citazione_massima));
-  if (voce.size() > citazione_massima) tra_apici.append("...");
-  tra_apici.push_back('\'');
-  return tra_apici;
-}
-
 // A time written the way clocks show it, 08:12 or 08:12:00.
 bool come_orario(std::string_view voce) {
   return voce.find(':') != std::string_view::npos && !voce.empty() && cifra(voce.front());
 }
 
 }  // namespace
+
+std::string citazione(std::string_view testo) {
+  std::string tra_apici(1, '\'');
+  tra_apici.append(testo.substr(0, citazione_massima));
+  if (testo.size() > citazione_massima) tra_apici.append("...");
+  tra_apici.push_back('\'');
+  return tra_apici;
+}
 
 void lettore_voci::salta_spazi() {
   while (pos_ < testo_.size() && spazio(testo_[pos_])) ++pos_;
@@ -70,15 +70,15 @@ std::string lettore_voci::descrivi_trovato() const {
   std::string_view voce = testo_.substr(inizio_byte_, fine - inizio_byte_);
   while (!voce.empty() && spazio(voce.back())) voce.remove_suffix(1);
   if (come_orario(voce)) {
-    return "l'orario " + citato(voce) + ": ore, minuti e secondi vanno scritti come tre numeri";
+    return "l'orario " + citazione(voce) + ": ore, minuti e secondi vanno scritti come tre numeri";
   }
   const bool con_punto = voce.find('.') != std::string_view::npos;
   if (con_punto && std::any_of(voce.begin(), voce.end(), cifra) && std::none_of(voce.begin(), voce.end(), lettera)) {
-    return "il numero con la virgola " + citato(voce) + ": i valori sono numeri interi";
+    return "il numero con la virgola " + citazione(voce) + ": i valori sono numeri interi";
   }
-  if (!voce.empty() && voce.front() == '+') return citato(voce) + ": un numero positivo si scrive senza segno";
-  if (std::any_of(voce.begin(), voce.end(), lettera)) return "la parola " + citato(voce);
-  return citato(voce);
+  if (!voce.empty() && voce.front() == '+') return citazione(voce) + ": un numero positivo si scrive senza segno";
+  if (std::any_of(voce.begin(), voce.end(), lettera)) return "la parola " + citazione(voce);
+  return citazione(voce);
 }
 
 void lettore_voci::fallisci(const std::string& messaggio) const {

@@ -113,6 +113,9 @@ class lettore_voci {
   std::array<posizione_testo, voci_ricordate> inizi_{};
 };
 
+// An author's text quoted in a message, cut when long: 'abc', 'abcd...'.
+std::string citazione(std::string_view testo);
+
 // The keyword tests: `parola` occurs in `voce`, ignoring ASCII letter case...
 bool contiene(std::string_view voce, std::string_view parola);
 // ...or respecting it.
