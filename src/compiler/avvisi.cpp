@@ -32,8 +32,7 @@ constexpr auto schede = std::to_array<scheda_avviso>({
     {genere::orario_non_valido, "orario_non_valido", "ore, minuti o secondi fuori dai limiti di un orario"},
     {genere::montagna_vuota, "montagna_vuota", "una montagna non segna alcuna cella"},
     {genere::montagne_vicine, "montagne_vicine", "una montagna troppo vicina alla precedente diventa di tipo 3"},
-    {genere::servizio_vuoto, "servizio_vuoto",
-     "il file del servizio non da' stazioni, limiti di velocita' o aderenza"},
+    {genere::servizio_vuoto, "servizio_vuoto", "il file del servizio non da' stazioni, limiti di velocita' o aderenza"},
     {genere::testo_utf8, "testo_utf8", "un nome o un testo sembra scritto in UTF-8"},
     {genere::nome_tagliato, "nome_tagliato", "un nome troppo lungo viene tagliato nei documenti"},
 });

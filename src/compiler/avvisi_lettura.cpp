@@ -23,9 +23,7 @@ std::string metri(std::int64_t m) { return std::to_string(m) + " m"; }
 std::string descrivi_pendenza(std::int32_t pendenza) {
   return "la pendenza di " + std::to_string(pendenza) + " per mille";
 }
-std::string descrivi_velocita(std::int32_t velocita) {
-  return "il limite di " + std::to_string(velocita) + " km/h";
-}
+std::string descrivi_velocita(std::int32_t velocita) { return "il limite di " + std::to_string(velocita) + " km/h"; }
 std::string descrivi_aderenza(std::int32_t aderenza) { return "l'aderenza " + std::to_string(aderenza); }
 
 void avverti(contesto& c, avviso::genere tipo, const origine& dove, std::string testo) {
@@ -64,8 +62,7 @@ bool indietro(elenco_corrente& e, std::int32_t p) {
   return false;
 }
 
-void avverti_indietro(contesto& c, const std::string& chiave, std::int32_t p, elenco_corrente& e,
-                      std::int32_t valore) {
+void avverti_indietro(contesto& c, const std::string& chiave, std::int32_t p, elenco_corrente& e, std::int32_t valore) {
   if (!c.avvisi()) return;
   // What the entry does is known once the list moves on from it.
   avverti(c, genere::fuori_ordine,
@@ -91,8 +88,7 @@ void completa_avviso_sospeso(contesto& c, elenco_corrente& e, bool alla_fine) {
 void avverti_se_oltre(contesto& c, const std::string& chiave, std::int32_t p) {
   if (!c.avvisi() || p <= lunghezza_linea(c.m)) return;
   avverti(c, genere::oltre_la_linea, al_valore(c, 0),
-          citazione(chiave) + " a " + metri(p) + " sta oltre la fine della linea, a " +
-              metri(lunghezza_linea(c.m)));
+          citazione(chiave) + " a " + metri(p) + " sta oltre la fine della linea, a " + metri(lunghezza_linea(c.m)));
 }
 
 }  // namespace compilatore::lettura

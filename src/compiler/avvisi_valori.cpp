@@ -23,9 +23,7 @@ std::string orario_scritto(std::int32_t ore, std::int32_t minuti, std::int32_t s
   return testo;
 }
 
-std::string orario_di(std::int32_t secondi) {
-  return orario_scritto(secondi / 3600, secondi / 60 % 60, secondi % 60);
-}
+std::string orario_di(std::int32_t secondi) { return orario_scritto(secondi / 3600, secondi / 60 % 60, secondi % 60); }
 
 bool orario_valido(std::int32_t ore, std::int32_t minuti, std::int32_t secondi) {
   return ore >= 0 && ore < 24 && minuti >= 0 && minuti < 60 && secondi >= 0 && secondi < 60;
@@ -156,12 +154,11 @@ void avverti_montagna(contesto& c, const std::string& chiave, std::int32_t a, st
   }
   if (formato::bassi_8(tipo) != tipo) {
     avverti(c, genere::valore_troncato, al_valore(c, 2),
-            tratto + ": il tipo " + std::to_string(tipo) + " non entra nel campo (da 0 a 255) e viene memorizzato come " +
-                std::to_string(formato::bassi_8(tipo)));
+            tratto + ": il tipo " + std::to_string(tipo) +
+                " non entra nel campo (da 0 a 255) e viene memorizzato come " + std::to_string(formato::bassi_8(tipo)));
   }
   if (b > lunghezza_linea(c.m)) {
-    avverti(c, genere::oltre_la_linea,
-            tratto + " va oltre la fine della linea, a " + metri(lunghezza_linea(c.m)));
+    avverti(c, genere::oltre_la_linea, tratto + " va oltre la fine della linea, a " + metri(lunghezza_linea(c.m)));
   }
 }
 
@@ -195,8 +192,7 @@ void avverti_se_orario_non_valido(contesto& c, const std::string& chiave, std::i
               " non e' un orario (ore da 0 a 23, minuti e secondi da 0 a 59)");
 }
 
-void avverti_orario_stazione(contesto& c, const voce& v, std::int32_t ore, std::int32_t minuti,
-                             std::int32_t secondi) {
+void avverti_orario_stazione(contesto& c, const voce& v, std::int32_t ore, std::int32_t minuti, std::int32_t secondi) {
   // A station where the train does not stop has no time: all three are 0.
   if (!c.avvisi() || (ore == 0 && minuti == 0 && secondi == 0)) return;
   const std::string stazione = "la stazione " + citazione(v.nome);

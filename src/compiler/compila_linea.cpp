@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/errori.h"
 #include "compiler/avvisi_lettura.h"
+#include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
 #include "compiler/memorizza_dati.h"
 #include "compiler/parole_chiave.h"
@@ -148,7 +148,8 @@ void avverti_se_sovrapposta(contesto& c, const std::string& chiave, std::int32_t
   const std::int64_t fine = std::int64_t{p} + n;
   const std::int64_t da = c.q - 1;  // the last point laid: the curve turns from there
   std::string testo = citazione(chiave) + " a " + std::to_string(p) +
-                      " m comincia prima della fine della curva precedente, a " + std::to_string(*c.fine_curve) + " m: ";
+                      " m comincia prima della fine della curva precedente, a " + std::to_string(*c.fine_curve) +
+                      " m: ";
   if (fine > da) {
     testo += "gira solo da " + std::to_string(da) + " m a " + std::to_string(fine) + " m";
   } else {
@@ -178,8 +179,9 @@ seguito curva(contesto& c, lettore_voci& l, const std::string& chiave) {
   double k = curvatura(chiave);
   if (k == 0) {
     const seguito s = ferma(c, errore::curva_non_valida);
-    c.errore.dettaglio = "la voce non ha la cifra della classe; le classi: 1 raggio 10000 m, 2 5000 m, 3 2500 m, "
-                         "4 1000 m, 5 500 m, 6 333 m (curvas1 ... curvas6 a sinistra, curvad1 ... curvad6 a destra)";
+    c.errore.dettaglio =
+        "la voce non ha la cifra della classe; le classi: 1 raggio 10000 m, 2 5000 m, 3 2500 m, "
+        "4 1000 m, 5 500 m, 6 333 m (curvas1 ... curvas6 a sinistra, curvad1 ... curvad6 a destra)";
     return s;
   }
   const bool sinistra = contiene(chiave, "s");
@@ -227,8 +229,14 @@ seguito indicatore(contesto& c, lettore_voci& l, const std::string& chiave) {
   if (codice != 0) return ferma_su_cella(c, codice, v[0], i);
   annota_evento(c, i, occupante::tipo::indicatore);
   if (c.avvisi()) {
-    const formato::valori_indicatore scritti{.vas = v[1], .vbs = v[2], .vcs = v[3], .strisces = v[4],
-                                             .vad = v[5], .vbd = v[6], .vcd = v[7], .strisced = v[8]};
+    const formato::valori_indicatore scritti{.vas = v[1],
+                                             .vbs = v[2],
+                                             .vcs = v[3],
+                                             .strisces = v[4],
+                                             .vad = v[5],
+                                             .vbd = v[6],
+                                             .vcd = v[7],
+                                             .strisced = v[8]};
     avverti_se_indicatore_troncato(c, chiave, scritti, c.m.celle[static_cast<std::size_t>(i)]);
     avverti_se_oltre(c, chiave, v[0]);
     c.indicatori.push_back({v[0], scritti, qui(c)});

@@ -1,8 +1,8 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/errori.h"
 #include "compiler/avvisi_lettura.h"
+#include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
 #include "compiler/memorizza_dati.h"
 #include "compiler/parole_chiave.h"
@@ -58,8 +58,16 @@ seguito segnale(contesto& c, lettore_voci& l, const std::string& chiave) {
   annota_evento(c, i, occupante::tipo::segnale);
   if (c.avvisi()) {
     avverti_se_segnale_troncato(c, chiave,
-                                {.sx = v[1], .s1 = v[2], .s2 = v[3], .s3 = v[4], .rapp = v[5], .dx = v[6], .d1 = v[7],
-                                 .d2 = v[8], .d3 = v[9], .tempo = v[10]},
+                                {.sx = v[1],
+                                 .s1 = v[2],
+                                 .s2 = v[3],
+                                 .s3 = v[4],
+                                 .rapp = v[5],
+                                 .dx = v[6],
+                                 .d1 = v[7],
+                                 .d2 = v[8],
+                                 .d3 = v[9],
+                                 .tempo = v[10]},
                                 c.m.celle[static_cast<std::size_t>(i)]);
     avverti_se_oltre(c, chiave, v[0]);
   }

@@ -14,8 +14,8 @@ namespace {
 // A compile that goes on after errors does not complete a parse that had to
 // stop: its points and stamps would only repeat what stopped it.
 bool lettura_interrotta(const opzioni& o) {
-  return o.errori != nullptr && std::any_of(o.errori->begin(), o.errori->end(),
-                                            [](const errore_raccolto& r) { return r.finale; });
+  return o.errori != nullptr &&
+         std::any_of(o.errori->begin(), o.errori->end(), [](const errore_raccolto& r) { return r.finale; });
 }
 
 }  // namespace

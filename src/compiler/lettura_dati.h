@@ -100,9 +100,9 @@ struct indicatore_letto {
 struct progressiva_letta {
   std::int32_t posizione = 0;
   std::int32_t valore = 0;
-  origine da;             // the record's keyword
-  origine da_posizione;   // its first value
-  origine da_valore;      // its second
+  origine da;            // the record's keyword
+  origine da_posizione;  // its first value
+  origine da_valore;     // its second
 };
 
 struct contesto {
@@ -228,8 +228,7 @@ void avverti_record_perso(contesto& c, const std::string& chiave);
 bool indietro(elenco_corrente& e, std::int32_t p);
 // Warns about an out-of-order entry whose value `valore` holds from the
 // list's running cell on; the warning says up to where once the list moves on.
-void avverti_indietro(contesto& c, const std::string& chiave, std::int32_t p, elenco_corrente& e,
-                      std::int32_t valore);
+void avverti_indietro(contesto& c, const std::string& chiave, std::int32_t p, elenco_corrente& e, std::int32_t valore);
 // Completes the warning of a list's out-of-order entry, if one waits: its
 // value holds up to the list's running cell, or to the end of the line.
 void completa_avviso_sospeso(contesto& c, elenco_corrente& e, bool alla_fine);

@@ -1,8 +1,8 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/errori.h"
 #include "compiler/avvisi_lettura.h"
+#include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
 
 namespace compilatore::lettura {

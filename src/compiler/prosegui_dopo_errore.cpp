@@ -113,10 +113,8 @@ bool ferma_la_lettura(std::int32_t codice) {
     case errore::troppe_montagne:
     case errore::troppi_cartelli:
     case errore::linea_mancante:
-    case errore::generale_mancante:
-      return true;
-    default:
-      return false;
+    case errore::generale_mancante: return true;
+    default: return false;
   }
 }
 

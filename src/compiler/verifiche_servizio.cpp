@@ -25,7 +25,8 @@ struct celle_tratto {
 celle_tratto celle_di(const modello& m, std::int64_t da, std::int64_t a) {
   const std::int64_t ultima_utile = std::int64_t{m.n_celle} - 3;
   const std::int64_t prima = std::clamp<std::int64_t>(indice_cella(static_cast<double>(da) / 50), 0, ultima_utile);
-  const std::int64_t ultima = std::clamp<std::int64_t>(indice_cella(static_cast<double>(a) / 50) - 1, prima, ultima_utile);
+  const std::int64_t ultima =
+      std::clamp<std::int64_t>(indice_cella(static_cast<double>(a) / 50) - 1, prima, ultima_utile);
   return {prima, ultima};
 }
 
@@ -54,8 +55,7 @@ void indicatori_discordi(contesto& c) {
   std::size_t inizio = 0;
   while (inizio < ordinati.size()) {
     std::size_t fine = inizio;
-    while (fine + 1 < ordinati.size() &&
-           (ordinati[fine].valori.strisces > 0 || ordinati[fine].valori.strisced > 0)) {
+    while (fine + 1 < ordinati.size() && (ordinati[fine].valori.strisces > 0 || ordinati[fine].valori.strisced > 0)) {
       ++fine;
     }
     const std::int64_t a = fine + 1 < ordinati.size() ? ordinati[fine + 1].posizione : lunghezza_linea(c.m);
@@ -76,7 +76,8 @@ void indicatori_discordi(contesto& c) {
       }
       if (mostra) continue;
       std::string elenco;
-      for (std::size_t i = 0; i < in_ordine.size() && i < 5; ++i) elenco += (i > 0 ? ", " : "") + std::to_string(in_ordine[i]);
+      for (std::size_t i = 0; i < in_ordine.size() && i < 5; ++i)
+        elenco += (i > 0 ? ", " : "") + std::to_string(in_ordine[i]);
       if (in_ordine.size() > 5) elenco += ", ...";
       avverti(c, genere::indicatore_discorde, ordinati[k].da,
               "l'indicatore a " + metri(ordinati[k].posizione) + " mostra " + std::to_string(v.vas) + ", " +

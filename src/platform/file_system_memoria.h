@@ -22,9 +22,9 @@ class file_system_memoria : public file_system {
   esito cartella_scrivibile(const std::string& percorso) override;
 
   std::map<std::string, std::string> file;
-  std::set<std::string> eseguibili;      // the files marked runnable
-  std::set<std::string> cartelle;        // the folders made by crea_cartella
-  std::set<std::string> sola_lettura;    // folders where nothing can be made
+  std::set<std::string> eseguibili;    // the files marked runnable
+  std::set<std::string> cartelle;      // the folders made by crea_cartella
+  std::set<std::string> sola_lettura;  // folders where nothing can be made
 };
 
 }  // namespace piattaforma

@@ -20,8 +20,7 @@ struct posizione_testo {
 // The compiler turns it into its generic error.
 class errore_lettura : public std::runtime_error {
  public:
-  errore_lettura(const std::string& messaggio, posizione_testo dove, std::string trovato = {},
-                 bool alla_fine = false)
+  errore_lettura(const std::string& messaggio, posizione_testo dove, std::string trovato = {}, bool alla_fine = false)
       : std::runtime_error(messaggio), dove_(dove), trovato_(std::move(trovato)), alla_fine_(alla_fine) {}
   posizione_testo dove() const { return dove_; }
   // What stood where the value was wanted, in words for an author ("la

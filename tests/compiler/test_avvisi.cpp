@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "compiler/avvisi.h"
-#include "conta_memoria.h"
 #include "compiler/errori.h"
 #include "compiler/post_elaborazione.h"
+#include "conta_memoria.h"
 #include "formato/scrivi_binari.h"
 #include "prova_parser.h"
 
@@ -87,42 +87,56 @@ TEST(Avvisi, ParserWarnsAboutWhatTheFormatSilentlyIgnores) {
   const caso_avvisi casi[] = {
       {"headers, comments and blank lines are meant to match nothing",
        "[generale]\r\nlunghezza percorso, 152000\r\n--- nota ---\r\n[curve]\r\n-- x --\r\n\r\n[pendenze]\r\n[fine]\r\n",
-       file_treno("[segnali]\r\n---- nota ----\r\n"), {}},
+       file_treno("[segnali]\r\n---- nota ----\r\n"),
+       {}},
       {"one warning per line: the values of an unknown keyword are not warned about again",
-       file_linea("pendenze, 5000, -8\r\n"), file_treno("sabbia, 200, 7\r\n"),
+       file_linea("pendenze, 5000, -8\r\n"),
+       file_treno("sabbia, 200, 7\r\n"),
        {{genere::voce_sconosciuta, {L, 4, 1}, "voce 'pendenze' non riconosciuta, ignorata; forse 'pendenza'?"},
         {genere::voce_sconosciuta, {T, 2, 14}, "voce '7' non riconosciuta, ignorata"}}},
       {"an unknown keyword of the general section is compared with the general keywords",
-       "[generale]\r\nlunghezza percorso, 152000\r\nsfondo uni, 1\r\n[curve]\r\n[fine]\r\n", file_treno(""),
+       "[generale]\r\nlunghezza percorso, 152000\r\nsfondo uni, 1\r\n[curve]\r\n[fine]\r\n",
+       file_treno(""),
        {{genere::voce_sconosciuta, {L, 3, 1}, "voce 'sfondo uni' non riconosciuta, ignorata; forse 'sfondo uno'?"}}},
       {"gradients and curves going back say what they do",
        file_linea("pendenza, 4000, 5\r\npendenza, 2000, 0\r\npendenza, 6000, 0\r\n"
                   "curvas3, 1900, 600\r\ncurvad3, 2400, 300\r\ncurvad3, 2700, 300\r\ncurvad3, 2800, 100\r\n"),
        file_treno(""),
        // The third curve starts where the second, laid over the first, ends: no warning.
-       {{genere::fuori_ordine, {L, 5, 1},
+       {{genere::fuori_ordine,
+         {L, 5, 1},
          "'pendenza' a 2000 m viene dopo la voce a 4000 m: la pendenza di 0 per mille vale da 4050 m a 6000 m"},
-        {genere::fuori_ordine, {L, 8, 1},
+        {genere::fuori_ordine,
+         {L, 8, 1},
          "'curvad3' a 2400 m comincia prima della fine della curva precedente, a 2500 m: gira solo da 2500 m a 2700 m"},
-        {genere::fuori_ordine, {L, 10, 1},
+        {genere::fuori_ordine,
+         {L, 10, 1},
          "'curvad3' a 2800 m comincia prima della fine della curva precedente, a 3000 m: non ha effetto, perche' "
          "finisce dentro la precedente"}}},
       {"speeds and adhesion going back, to the end of the line or replaced at once",
-       file_linea(""), file_treno("velocita, 0, 100\r\nvelocita, 100, 90\r\nvelocita, 50, 80\r\nvelocita, 60, 70\r\n"
-                                  "aderenza, 3000, 90\r\naderenza, 1000, 80\r\n"),
-       {{genere::fuori_ordine, {T, 4, 1},
+       file_linea(""),
+       file_treno("velocita, 0, 100\r\nvelocita, 100, 90\r\nvelocita, 50, 80\r\nvelocita, 60, 70\r\n"
+                  "aderenza, 3000, 90\r\naderenza, 1000, 80\r\n"),
+       {{genere::fuori_ordine,
+         {T, 4, 1},
          "'velocita' a 50 m viene dopo la voce a 100 m: il limite di 80 km/h vale da 150 m a 200 m"},
-        {genere::fuori_ordine, {T, 5, 1},
+        {genere::fuori_ordine,
+         {T, 5, 1},
          "'velocita' a 60 m viene dopo la voce a 100 m: il limite di 70 km/h vale da 200 m alla fine della linea"},
-        {genere::fuori_ordine, {T, 7, 1},
+        {genere::fuori_ordine,
+         {T, 7, 1},
          "'aderenza' a 1000 m viene dopo la voce a 3000 m: l'aderenza 80 vale da 3050 m alla fine della linea"}}},
       {"a record cut off by the end of either file",
-       "[generale]\r\nlunghezza percorso, 152000\r\n[curve]\r\npendenza, 0, 1\r\n", "[generale]\r\nsabbia, 200",
+       "[generale]\r\nlunghezza percorso, 152000\r\n[curve]\r\npendenza, 0, 1\r\n",
+       "[generale]\r\nsabbia, 200",
        {{genere::record_perso, {L, 4, 1}, "'pendenza' ignorato: il file non termina con \"[fine]\""},
         {genere::record_perso, {T, 2, 1}, "'sabbia' ignorato: il file non termina con \"[fine]\""}}},
       {"a chainage record cut off in the general section",
-       "[generale]\r\nlunghezza percorso, 152000\r\nprogressiva chilometrica uno, 0, 0, 0", file_treno(""),
-       {{genere::record_perso, {L, 3, 1}, "'progressiva chilometrica uno' ignorato: il file non termina con \"[fine]\""}}},
+       "[generale]\r\nlunghezza percorso, 152000\r\nprogressiva chilometrica uno, 0, 0, 0",
+       file_treno(""),
+       {{genere::record_perso,
+         {L, 3, 1},
+         "'progressiva chilometrica uno' ignorato: il file non termina con \"[fine]\""}}},
   };
   for (const auto& caso : casi) {
     SCOPED_TRACE(caso.nome);

@@ -85,8 +85,8 @@ TEST(ParoleChiave, AnUnknownKeywordIsComparedWithEverySpellingOfItsFile) {
     p.o.avvisi = &avvisi;
     p.esegui(caso.linea, caso.treno);
     ASSERT_GE(avvisi.size(), 1u);
-    EXPECT_EQ(avvisi[0].testo, "voce '" + std::string(caso.voce) + "' non riconosciuta, ignorata; forse '" +
-                                   caso.suggerimento + "'?");
+    EXPECT_EQ(avvisi[0].testo,
+              "voce '" + std::string(caso.voce) + "' non riconosciuta, ignorata; forse '" + caso.suggerimento + "'?");
     EXPECT_EQ(avvisi[0].suggerimento, caso.suggerimento);
   }
 }

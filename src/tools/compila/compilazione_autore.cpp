@@ -67,8 +67,7 @@ compilatore::opzioni opzioni_di(const scenario_autore& s, std::vector<compilator
 
 // The errors in the order to show them: the main program's first, the
 // others in the order the compile met them, each once.
-std::vector<errore_raccolto> in_ordine(const errore_compilazione& principale,
-                                       std::vector<errore_raccolto> raccolti) {
+std::vector<errore_raccolto> in_ordine(const errore_compilazione& principale, std::vector<errore_raccolto> raccolti) {
   const auto uguale = std::find_if(raccolti.begin(), raccolti.end(), [&principale](const errore_raccolto& r) {
     return stesso_errore(r.errore, principale);
   });

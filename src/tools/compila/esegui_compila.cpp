@@ -70,12 +70,14 @@ esito_scrittura scrivi(const richiesta& r, const formato::nomi_file& nomi, const
   esito_scrittura e;
   if (r.solo_verifica) {
     const piattaforma::esito scrivibile = fs.cartella_scrivibile(cartella);
-    if (!scrivibile.riuscito()) e.stato = fallisci(errori, "la cartella non si potrebbe scrivere: " + scrivibile.messaggio());
+    if (!scrivibile.riuscito())
+      e.stato = fallisci(errori, "la cartella non si potrebbe scrivere: " + scrivibile.messaggio());
     return e;
   }
   piattaforma::esito scritto = fs.crea_cartella(cartella);
   if (scritto.riuscito()) {
-    scritto = compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *c.esito.pulito());
+    scritto =
+        compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *c.esito.pulito());
   }
   if (scritto.riuscito() && r.documenti) scritto = scrivi_documenti(fs, nomi, d.documenti);
   if (!scritto.riuscito()) {
@@ -108,7 +110,8 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
   }
 
   mostra_diagnostiche(fs, c.diagnostiche, programma, errori);
-  if (c.errori_taciuti > 0) errori << programma << ": e altri " << contati(c.errori_taciuti, "errore", "errori") << "\n";
+  if (c.errori_taciuti > 0)
+    errori << programma << ": e altri " << contati(c.errori_taciuti, "errore", "errori") << "\n";
   if (r.sarif) {
     const piattaforma::esito scritto = scrivi_sarif(fs, *r.sarif, c.diagnostiche);
     if (!scritto.riuscito()) return fallisci(errori, scritto.messaggio());
@@ -117,8 +120,8 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
     std::string conto = contati(c.errori + (documenti_falliti ? 1 : 0), "errore", "errori") + ", " +
                         contati(avvisi, "avviso", "avvisi");
     if (r.rigoroso && avvisi > 0) conto += " con --strict";
-    return fallisci(errori, conto + ": nessun file scritto; i file gia' presenti in " + cartella +
-                                " restano come erano");
+    return fallisci(errori,
+                    conto + ": nessun file scritto; i file gia' presenti in " + cartella + " restano come erano");
   }
 
   const formato::nomi_file nomi = formato::forma_nomi(cartella, n.nome_base, n.codice_treno);

@@ -27,8 +27,8 @@ std::optional<std::string> leggi_opzioni(std::span<const std::string> argomenti,
 
 // An option of one tool that takes a value, as "NOME VALORE" or "NOME=VALORE".
 struct opzione_con_valore {
-  std::optional<std::string> valore;   // the last one given
-  std::optional<std::string> errore;   // why the line is wrong: a missing or empty value
+  std::optional<std::string> valore;  // the last one given
+  std::optional<std::string> errore;  // why the line is wrong: a missing or empty value
 };
 // Takes every `nome` option and its value out of `argomenti`, which keeps
 // the rest in order; nothing after "--" is an option.

@@ -8,7 +8,8 @@ namespace strumento_compila {
 namespace {
 
 std::int64_t eventi(const compilatore::modello& m, std::uint8_t evento) {
-  return std::count_if(m.celle.begin(), m.celle.end(), [evento](const compilatore::cella& c) { return c.evento == evento; });
+  return std::count_if(m.celle.begin(), m.celle.end(),
+                       [evento](const compilatore::cella& c) { return c.evento == evento; });
 }
 
 }  // namespace

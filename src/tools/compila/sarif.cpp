@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cstdlib>
 #include <map>
-
 #include <nlohmann/json.hpp>
 
 #include "compiler/avvisi.h"
@@ -87,9 +86,10 @@ std::string sarif(const std::vector<diagnostico>& diagnostiche, const programma_
     const std::string regola(regola_di(d));
     if (indice_regola.contains(regola)) continue;
     indice_regola.emplace(regola, regole.size());
-    regole.push_back({{"id", regola},
-                      {"shortDescription", {{"text", in_utf8(sommario(regola))}}},
-                      {"defaultConfiguration", {{"level", d.tipo == diagnostico::livello::errore ? "error" : "warning"}}}});
+    regole.push_back(
+        {{"id", regola},
+         {"shortDescription", {{"text", in_utf8(sommario(regola))}}},
+         {"defaultConfiguration", {{"level", d.tipo == diagnostico::livello::errore ? "error" : "warning"}}}});
   }
   const json strumento = {{"driver",
                            {{"name", programma.nome},

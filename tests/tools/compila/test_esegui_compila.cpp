@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -72,24 +71,28 @@ struct caso_diagnostica {
 
 TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
   const std::string segnale = "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n";
-  const std::string fine = "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s "
-                           "restano come erano\n";
+  const std::string fine =
+      "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s "
+      "restano come erano\n";
   const caso_diagnostica casi[] = {
       {"error with a position, saying what holds the cell", file_linea(), file_treno(segnale + segnale), 1,
        "s/Val_9-.txt:6:1: errore 16: segnale su una cella occupata (posizione 1650 m): nella cella 34 c'e' gia' il "
        "segnale della riga 5\n"
        "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
-       "^\n" + fine},
+       "^\n" +
+           fine},
       {"error without a position", file_linea("", "ripetizione segnali codici, 1650, 2000\r\n"), file_treno(), 1,
        "s/Val_linea.txt:3:1: errore 5: ripetizione segnali senza 4 o 9 codici\n"
        "ripetizione segnali codici, 1650, 2000\n"
-       "^\n" + fine},
+       "^\n" +
+           fine},
       {"a value of the wrong kind points at the item and says what it is", file_linea(),
        file_treno("  sabbia,   abc\r\n"), 1,
        "s/Val_9-.txt:5:13: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 16 bit); trovato "
        "la parola 'abc'\n"
        "  sabbia,   abc\n"
-       "            ^\n" + fine},
+       "            ^\n" +
+           fine},
       {"post-processing error names its slowdown's line", file_linea(),
        file_treno("abbattimento, 4800, 0\r\n"
                   "abbattimento, 4750, 0\r\n"
@@ -99,16 +102,19 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
        1,
        "s/Val_9-.txt:9:2: errore 12: nessuna cella libera prima dell'inizio del rallentamento (posizione 5050 m)\n"
        "\trallentamento,  5000,  120,  500, 0, 0, 0\n"
-       "\t^\n" + fine},
+       "\t^\n" +
+           fine},
       {"reserved places taken by a record", file_linea(), file_treno("abbattimento, 50, 100\r\n"), 1,
        "s/Val_9-.txt:5:1: errore 1250: posti dei contrassegni gia' occupati\n"
        "abbattimento, 50, 100\n"
-       "^\n" + fine},
-      {"chainage error points at the value", file_linea("", "progressiva chilometrica uno, 25, 0, 0\r\n"),
-       file_treno(), 1,
+       "^\n" +
+           fine},
+      {"chainage error points at the value", file_linea("", "progressiva chilometrica uno, 25, 0, 0\r\n"), file_treno(),
+       1,
        "s/Val_linea.txt:3:31: errore 2: progressiva chilometrica non multipla di 50\n"
        "progressiva chilometrica uno, 25, 0, 0\n"
-       "                              ^\n" + fine},
+       "                              ^\n" +
+           fine},
       {"warning with a suggestion", file_linea(), file_treno("segnal, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n"), 0,
        "s/Val_9-.txt:5:1: avviso[voce_sconosciuta]: voce 'segnal' non riconosciuta, ignorata; forse 'segnale'?\n"
        "segnal, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
@@ -132,9 +138,8 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
        "km/h vale da 5050 m alla fine della linea\n"
        "velocita, 3000, 90\n"
        "^\n"},
-      {"warnings and the error in the order met",
-       file_linea("pendenza, 4000, 5\r\npendenza, 2000, 0\r\n"), file_treno("abbattimenti, 100\r\n" + segnale + segnale),
-       1,
+      {"warnings and the error in the order met", file_linea("pendenza, 4000, 5\r\npendenza, 2000, 0\r\n"),
+       file_treno("abbattimenti, 100\r\n" + segnale + segnale), 1,
        "s/Val_linea.txt:5:1: avviso[fuori_ordine]: 'pendenza' a 2000 m viene dopo la voce a 4000 m: la pendenza di 0 "
        "per mille vale da 4050 m alla fine della linea\n"
        "pendenza, 2000, 0\n"
@@ -165,15 +170,19 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
 TEST_F(CompilaScenarioRun, MissingLineFileIsNamedWithoutAPlace) {
   fs.file[treno] = file_treno();
   EXPECT_EQ(esegui({linea, treno}), 1);
-  EXPECT_EQ(errori.str(), "s/Val_linea.txt: errore 101: file della linea mancante\n"
-                          "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");
+  EXPECT_EQ(
+      errori.str(),
+      "s/Val_linea.txt: errore 101: file della linea mancante\n"
+      "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");
 }
 
 TEST_F(CompilaScenarioRun, MissingServiceFileIsNamedWithoutAPlace) {
   fs.file[linea] = file_linea();
   EXPECT_EQ(esegui({linea, treno}), 1);
-  EXPECT_EQ(errori.str(),
-            "s/Val_9-.txt: errore 25: errore di lettura dei dati: s/Val_9-.txt: file non trovato\n" "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");
+  EXPECT_EQ(
+      errori.str(),
+      "s/Val_9-.txt: errore 25: errore di lettura dei dati: s/Val_9-.txt: file non trovato\n"
+      "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");
   EXPECT_EQ(nomi_presenti(), std::vector<std::string>{linea});
 }
 
@@ -263,12 +272,11 @@ TEST_F(CompilaScenarioRun, AFaultOfTheProgramIsToldApartFromAFailureOfThePlatfor
   } casi[] = {
       {guasto::lettura_fallita, strumento_compila::uscita_errori,
        treno + ": errore 25: errore di lettura dei dati: " + treno + ": " +
-           std::string(file_system_guasto::ragione_lettura) + "\n" + "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n",
+           std::string(file_system_guasto::ragione_lettura) + "\n" +
+           "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n",
        3},
       {guasto::difetto_interno, strumento_compila::uscita_interna,
-       "compila_scenario: errore interno del programma: " + std::string(file_system_guasto::ragione_difetto) +
-           "\n",
-       1},
+       "compila_scenario: errore interno del programma: " + std::string(file_system_guasto::ragione_difetto) + "\n", 1},
   };
   for (const auto& caso : casi) {
     SCOPED_TRACE(caso.errori);
@@ -369,9 +377,9 @@ TEST(CompilaScenarioReale, EmbeddedScenarioGivesTheMainProgramsFiles) {
             "codice di identificazione delle celle: 2344\n"
             "avvisi: 0\n"
             "file scritti:\n"
-            "  " + scritto("Ostrale_Fiorna_linea.dat") +
-            "  " + scritto("Ostrale_Fiorna_40817.sim") +
-            "  " + scritto("Ostrale_Fiorna_40817.dat"));
+            "  " +
+                scritto("Ostrale_Fiorna_linea.dat") + "  " + scritto("Ostrale_Fiorna_40817.sim") + "  " +
+                scritto("Ostrale_Fiorna_40817.dat"));
   for (const char* nome : {"Ostrale_Fiorna_linea.dat", "Ostrale_Fiorna_40817.sim", "Ostrale_Fiorna_40817.dat"}) {
     SCOPED_TRACE(nome);
     EXPECT_TRUE(leggi_file(cartella.percorso() / nome) == leggi_file(dati / nome));
