@@ -71,7 +71,7 @@ seguito segnale(contesto& c, lettore_voci& l, const std::string& chiave) {
                                 c.m.celle[static_cast<std::size_t>(i)]);
     avverti_se_oltre(c, chiave, v[0]);
   }
-  for (std::int32_t k = 1; k <= 4; ++k) annota_preavviso(c, i - 2 * k, occupante::tipo::preavviso_segnale);
+  for (std::int32_t k = 1; k <= 4; ++k) annota_preavviso(c, i - 2 * std::int64_t{k}, occupante::tipo::preavviso_segnale);
   return seguito::prosegui;
 }
 

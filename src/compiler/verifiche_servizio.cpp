@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <string>
@@ -46,43 +47,59 @@ void servizio_vuoto(contesto& c) {
   avverti(c, genere::servizio_vuoto, {origine::file::treno, 1, 1}, std::move(testo));
 }
 
+// The speed limits in force over a stretch, each once, in running order.
+struct limiti_tratto {
+  std::bitset<256> presenti;  // in the cells' units of 5 km/h
+  std::vector<std::int32_t> in_ordine;
+};
+
+limiti_tratto limiti_di(const modello& m, const celle_tratto& t) {
+  limiti_tratto l;
+  for (std::int64_t i = t.prima; i <= t.ultima; ++i) {
+    const std::uint8_t v = m.celle[static_cast<std::size_t>(i)].vel_limite;
+    if (!l.presenti.test(v)) l.in_ordine.push_back(v * 5);
+    l.presenti.set(v);
+  }
+  return l;
+}
+
+// Whether one of the board's six speeds (0 shows nothing) is one of the limits.
+bool mostra_un_limite(const formato::valori_indicatore& v, const limiti_tratto& l) {
+  const std::array<std::int32_t, 6> velocita = {v.vas, v.vbs, v.vcs, v.vad, v.vbd, v.vcd};
+  return std::any_of(velocita.begin(), velocita.end(), [&l](std::int32_t s) {
+    const double unita = formato::arrotonda(s / 5.0);
+    return s != 0 && unita >= 0 && unita <= 255 && l.presenti.test(static_cast<std::size_t>(unita));
+  });
+}
+
+// "90, 100, 120", the first five.
+std::string elenca(const std::vector<std::int32_t>& limiti) {
+  std::string elenco;
+  for (std::size_t i = 0; i < limiti.size() && i < 5; ++i) elenco += (i > 0 ? ", " : "") + std::to_string(limiti[i]);
+  if (limiti.size() > 5) elenco += ", ...";
+  return elenco;
+}
+
 // A board and the boards right after it that it announces (with stripes)
 // speak for the stretch up to the next board after them.
 void indicatori_discordi(contesto& c) {
   std::vector<indicatore_letto> ordinati = c.indicatori;
   std::stable_sort(ordinati.begin(), ordinati.end(),
                    [](const indicatore_letto& a, const indicatore_letto& b) { return a.posizione < b.posizione; });
+  const auto annuncia = [](const indicatore_letto& i) { return i.valori.strisces > 0 || i.valori.strisced > 0; };
   std::size_t inizio = 0;
   while (inizio < ordinati.size()) {
     std::size_t fine = inizio;
-    while (fine + 1 < ordinati.size() && (ordinati[fine].valori.strisces > 0 || ordinati[fine].valori.strisced > 0)) {
-      ++fine;
-    }
+    while (fine + 1 < ordinati.size() && annuncia(ordinati[fine])) ++fine;
     const std::int64_t a = fine + 1 < ordinati.size() ? ordinati[fine + 1].posizione : lunghezza_linea(c.m);
-    const celle_tratto t = celle_di(c.m, ordinati[inizio].posizione, a);
-    std::bitset<256> limiti;
-    std::vector<std::int32_t> in_ordine;
-    for (std::int64_t i = t.prima; i <= t.ultima; ++i) {
-      const std::uint8_t v = c.m.celle[static_cast<std::size_t>(i)].vel_limite;
-      if (!limiti.test(v)) in_ordine.push_back(v * 5);
-      limiti.set(v);
-    }
+    const limiti_tratto limiti = limiti_di(c.m, celle_di(c.m, ordinati[inizio].posizione, a));
     for (std::size_t k = inizio; k <= fine; ++k) {
       const formato::valori_indicatore& v = ordinati[k].valori;
-      bool mostra = false;
-      for (const std::int32_t s : {v.vas, v.vbs, v.vcs, v.vad, v.vbd, v.vcd}) {
-        const double unita = formato::arrotonda(s / 5.0);
-        if (s != 0 && unita >= 0 && unita <= 255 && limiti.test(static_cast<std::size_t>(unita))) mostra = true;
-      }
-      if (mostra) continue;
-      std::string elenco;
-      for (std::size_t i = 0; i < in_ordine.size() && i < 5; ++i)
-        elenco += (i > 0 ? ", " : "") + std::to_string(in_ordine[i]);
-      if (in_ordine.size() > 5) elenco += ", ...";
+      if (mostra_un_limite(v, limiti)) continue;
       avverti(c, genere::indicatore_discorde, ordinati[k].da,
               "l'indicatore a " + metri(ordinati[k].posizione) + " mostra " + std::to_string(v.vas) + ", " +
                   std::to_string(v.vbs) + ", " + std::to_string(v.vcs) + " km/h, ma nel suo tratto, fino a " +
-                  metri(a) + ", i limiti del servizio sono " + elenco + " km/h");
+                  metri(a) + ", i limiti del servizio sono " + elenca(limiti.in_ordine) + " km/h");
     }
     inizio = fine + 1;
   }

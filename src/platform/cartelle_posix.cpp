@@ -40,7 +40,7 @@ esito file_system_posix::crea_cartella(const std::string& percorso) {
   // Each folder from the top down, so that an existing part is passed over.
   for (std::size_t i = percorso.find('/', 1); i != std::string::npos; i = percorso.find('/', i + 1)) {
     if (percorso[i - 1] == '/') continue;
-    const esito parte = crea_una(percorso.substr(0, i));
+    esito parte = crea_una(percorso.substr(0, i));
     if (!parte.riuscito()) return parte;
   }
   if (percorso.empty() || percorso.back() == '/') return esito::ok();

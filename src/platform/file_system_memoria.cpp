@@ -49,7 +49,7 @@ esito file_system_memoria::rendi_eseguibile(const std::string& percorso) {
 }
 
 esito file_system_memoria::crea_cartella(const std::string& percorso) {
-  const esito scrivibile = cartella_scrivibile(percorso);
+  esito scrivibile = cartella_scrivibile(percorso);
   if (!scrivibile.riuscito()) return scrivibile;
   cartelle.insert(percorso);
   return esito::ok();

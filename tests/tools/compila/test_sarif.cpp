@@ -86,17 +86,18 @@ class verifica_sarif {
     }
     if (!r.contains("locations")) return;
     for (const json& l : r["locations"]) {
-      if (!oggetto(l, "location") || !l.contains("physicalLocation")) continue;
-      const json& fisico = l["physicalLocation"];
-      if (!fisico.contains("artifactLocation") && !fisico.contains("address")) {
-        manca("physicalLocation has neither artifactLocation nor address");
-      }
-      if (fisico.contains("region")) {
-        const json& regione = fisico["region"];
-        for (const char* campo : {"startLine", "startColumn"}) {
-          if (regione.contains(campo) && regione[campo].get<int>() < 1) manca(std::string("region.") + campo + " < 1");
-        }
-      }
+      if (oggetto(l, "location") && l.contains("physicalLocation")) luogo(l["physicalLocation"]);
+    }
+  }
+
+  void luogo(const json& fisico) {
+    if (!fisico.contains("artifactLocation") && !fisico.contains("address")) {
+      manca("physicalLocation has neither artifactLocation nor address");
+    }
+    if (!fisico.contains("region")) return;
+    const json& regione = fisico["region"];
+    for (const char* campo : {"startLine", "startColumn"}) {
+      if (regione.contains(campo) && regione[campo].get<int>() < 1) manca(std::string("region.") + campo + " < 1");
     }
   }
 };
