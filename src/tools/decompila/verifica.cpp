@@ -1,0 +1,126 @@
+#include "tools/decompila/verifica.h"
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "formato/campi.h"
+#include "formato/scrivi_binari.h"
+#include "tools/compila/diagnostica.h"
+
+namespace decompila {
+namespace {
+
+// Past this many cells that differ, only their number is told.
+constexpr int celle_mostrate = 20;
+
+std::string in_testo(std::uint8_t v) { return std::to_string(v); }
+std::string in_testo(std::int16_t v) { return std::to_string(v); }
+std::string in_testo(std::int32_t v) { return std::to_string(v); }
+std::string in_testo(const std::string& v) { return "'" + v + "'"; }
+
+template <typename R>
+std::vector<std::pair<std::string_view, std::string>> campi(const R& r) {
+  std::vector<std::pair<std::string_view, std::string>> valori;
+  formato::visita_campi(r, [&](std::string_view nome, const auto& campo) { valori.emplace_back(nome, in_testo(campo)); });
+  return valori;
+}
+
+// "dato1 41 nel file, 0 dalla descrizione; ..." for the fields that differ.
+template <typename R>
+std::string differenze(const R& nel_file, const R& ricompilato) {
+  const auto a = campi(nel_file);
+  const auto b = campi(ricompilato);
+  std::string testo;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].second == b[i].second) continue;
+    if (!testo.empty()) testo += "; ";
+    testo += std::string(a[i].first) + " " + a[i].second + " nel file, " + b[i].second + " dalla descrizione";
+  }
+  return testo;
+}
+
+void confronta_tabella(const compilato_letto& letto, const compilatore::modello& m, anomalie& a) {
+  const auto& tabella = *letto.tabella;
+  if (formato::contenuto_tabella(tabella) == formato::contenuto_tabella(m.tabella)) return;
+  for (std::size_t e = 0; e < tabella.size(); ++e) {
+    const auto voce = static_cast<std::int32_t>(e);
+    if (a.voce_segnalata(voce)) continue;
+    const std::string d = differenze(tabella[e], m.tabella[e]);
+    if (!d.empty()) a.in_voce(letto.nomi.tabella_sim, voce, d);
+  }
+}
+
+void confronta_celle(const compilato_letto& letto, const compilatore::modello& m, anomalie& a) {
+  const auto& celle = *letto.celle;
+  const std::string& file = letto.nomi.celle_dat;
+  if (celle.size() != m.celle.size()) {
+    a.aggiungi(file, std::to_string(celle.size()) + " celle, la descrizione ne d\xE0 " + std::to_string(m.celle.size()));
+  }
+  const std::string nel_file = formato::contenuto_celle(celle);
+  const std::string ricompilate = formato::contenuto_celle(m.celle);
+  int diverse = 0;
+  const std::size_t n = std::min(celle.size(), m.celle.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::size_t da = i * formato::byte_cella;
+    if (nel_file.compare(da, formato::byte_cella, ricompilate, da, formato::byte_cella) == 0) continue;
+    const auto cella = static_cast<std::int32_t>(i);
+    if (a.cella_segnalata(cella)) continue;
+    if (++diverse <= celle_mostrate) a.in_cella(file, cella, differenze(celle[i], m.celle[i]));
+  }
+  if (diverse > celle_mostrate) {
+    a.aggiungi(file, "e altre " + std::to_string(diverse - celle_mostrate) + " celle diverse");
+  }
+}
+
+bool stesso(double x, double y) { return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y); }
+
+void confronta_tracciato(const compilato_letto& letto, const compilatore::modello& m, anomalie& a) {
+  const formato::tracciato& t = *letto.punti;
+  const std::string& file = letto.nomi.tracciato_dat;
+  if (a.in_file(file)) return;
+  if (t.x.size() != m.punti.x.size() || t.assegnati != m.punti.assegnati) {
+    a.aggiungi(file, std::to_string(t.x.size()) + " punti, " + std::to_string(t.assegnati) +
+                         " calcolati; la descrizione ne d\xE0 " + std::to_string(m.punti.x.size()) + ", " +
+                         std::to_string(m.punti.assegnati) + " calcolati");
+    return;
+  }
+  std::int64_t diversi = 0;
+  std::size_t primo = 0;
+  for (std::size_t i = t.x.size(); i-- > 0;) {
+    if (stesso(t.x[i], m.punti.x[i]) && stesso(t.y[i], m.punti.y[i])) continue;
+    ++diversi;
+    primo = i;
+  }
+  if (diversi == 0) return;
+  a.aggiungi(file, std::to_string(diversi) + " punti diversi dalla descrizione, il primo al metro " +
+                       std::to_string(primo));
+}
+
+}  // namespace
+
+void verifica(const compilato_letto& letto, const testi& t, const compilatore::modello& ricompilato, anomalie& a) {
+  if (ricompilato.codice_errore != 0) {
+    const compilatore::origine& o = ricompilato.origine_errore;
+    const bool in_linea = o.in_file != compilatore::origine::file::treno;
+    const std::string messaggio =
+        "la descrizione scritta non compila: " + strumento_compila::messaggio_errore(ricompilato.codice_errore,
+                                                                                    ricompilato.posizione_errore,
+                                                                                    ricompilato.causa_errore);
+    const std::string& percorso = in_linea ? t.percorso_linea : t.percorso_treno;
+    std::optional<strumento_compila::punto_sorgente> posto;
+    if (o.nota()) posto = strumento_compila::punto_sorgente{o.riga, o.colonna};
+    std::string testo = strumento_compila::diagnostica(percorso, posto, messaggio, in_linea ? t.linea : t.treno);
+    while (!testo.empty() && testo.back() == '\n') testo.pop_back();
+    a.aggiungi("", testo);
+    return;
+  }
+  if (letto.tabella) confronta_tabella(letto, ricompilato, a);
+  if (letto.celle) confronta_celle(letto, ricompilato, a);
+  if (letto.punti) confronta_tracciato(letto, ricompilato, a);
+}
+
+}  // namespace decompila
