@@ -36,12 +36,12 @@ descrizione decompila(const compilato_letto& letto, anomalie& a) {
   lavoro w(letto, a);
   ricava_generale(w);
   ricava_stazioni(w);
+  ricava_rallentamenti(w);
+  ricava_segnali(w);
+  ricava_indicatori(w);
   ricava_cartelli(w);
   ricava_elenchi(w);
   ricava_montagne(w);
-  ricava_indicatori(w);
-  ricava_rallentamenti(w);
-  ricava_segnali(w);
   ricava_abbattimenti(w);
   ricava_curve(w);
   non_spiegate(w);

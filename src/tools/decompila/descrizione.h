@@ -93,11 +93,15 @@ struct rallentamento {
   std::int32_t f_tt = 0;
   std::int32_t f_ta = 0;
   std::int32_t d_v = 0;
+  // A station's stop point covers one of its cells: written before the stations.
+  bool sotto_fermata = false;
 };
 
 struct segnale {
   std::int32_t posizione = 0;
   formato::valori_segnale v;
+  // A station's approach code overwrites one of its approach codes: written before the stations.
+  bool prima_delle_stazioni = false;
 };
 
 struct abbattimento {

@@ -35,10 +35,11 @@ std::string testo_di(lavoro& w, std::int32_t e) {
 }
 
 // A board whose cell a station's stop point took over: any stop cell that
-// holds no other board gives the same bytes.
+// nothing else was under gives the same bytes.
 std::int32_t sotto_una_fermata(lavoro& w, std::set<std::int32_t>& occupate) {
   for (std::int32_t i = 0; i <= w.n_celle(); ++i) {
-    if (w.cella(i).evento == formato::evento::fermata && w.gia_spiegata(i) && occupate.insert(i).second) return i;
+    const bool fermata = w.cella(i).evento == formato::evento::fermata && w.gia_spiegata(i);
+    if (fermata && !w.fermata_con_resto(i) && occupate.insert(i).second) return i;
   }
   return -1;
 }

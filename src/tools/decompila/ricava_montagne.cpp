@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -17,8 +18,10 @@ constexpr std::int32_t tipo_vicino = 3;
 // A kind above 10 means the kind less 10, with a marker every fourth cell.
 constexpr std::int32_t con_segni = 10;
 constexpr std::int32_t passo_segni = 4;
+// 24 m into a cell still rounds to it.
+constexpr std::int32_t dentro_cella = 24;
 
-// Cells first to ultima of one kind, as one mountain of the line file.
+// Cells prima to ultima of one kind, as one mountain of the line file.
 struct tratto {
   std::int32_t prima = 0;
   std::int32_t ultima = 0;
@@ -26,6 +29,8 @@ struct tratto {
   bool segni = false;
 };
 
+// Splits the runs of one kind into mountains whose markers fall where the
+// grid has them; the markers no such split explains are set aside.
 class segmenti {
  public:
   explicit segmenti(lavoro& w) : w_(w) {}
@@ -40,27 +45,20 @@ class segmenti {
       if (tipo != 0) {
         dividi(i, fine, tipo, tratti);
       } else {
-        segni_fuori(i, fine);
+        for (std::int32_t c = i; c <= fine; ++c) {
+          if (segno(c)) scartati_.insert(c);
+        }
       }
       i = fine + 1;
     }
     return tratti;
   }
 
+  const std::set<std::int32_t>& scartati() const { return scartati_; }
+
  private:
   bool segno(std::int32_t i) const { return w_.cella(i).evento == ev::segno_montagna && scartati_.count(i) == 0; }
   bool vuota(std::int32_t i) const { return w_.cella(i).evento == ev::nessuno; }
-
-  void scarta(std::int32_t i, const char* perche) {
-    scartati_.insert(i);
-    w_.anomalia_cella(i, std::string("segno di galleria (evento 11) ") + perche + ": tralasciato");
-  }
-
-  void segni_fuori(std::int32_t prima, std::int32_t ultima) {
-    for (std::int32_t i = prima; i <= ultima; ++i) {
-      if (segno(i)) scarta(i, "dove non c'\xE8 alcuna montagna");
-    }
-  }
 
   std::int32_t primo_segno(std::int32_t da, std::int32_t a) const {
     for (std::int32_t i = da; i <= a; ++i) {
@@ -92,7 +90,7 @@ class segmenti {
       }
       if (!in_fase(s, m)) {
         if (m - (passo_segni - 1) <= s) {
-          scarta(m, "troppo vicino all'inizio della montagna per esserne un segno");
+          scartati_.insert(m);
           continue;
         }
         tratti.push_back({s, m - passo_segni, tipo, false});
@@ -118,7 +116,7 @@ class segmenti {
       } else if (segno(i)) {
         // The next mountain starts three cells before this marker.
         if (i - (passo_segni - 1) > ultimo_segno) return i - passo_segni;
-        scarta(i, "fuori passo con i segni della montagna");
+        scartati_.insert(i);
       }
     }
     return ultima;
@@ -128,33 +126,89 @@ class segmenti {
   std::set<std::int32_t> scartati_;
 };
 
+// Markers set aside, in chains a mountain with markers gives: four cells
+// apart, or further where the cells between them hold other events. Each
+// chain is a mountain written before the others, which then paint their
+// kinds over it. A marker in the first three cells has no such mountain.
+std::vector<tratto> catene(lavoro& w, const std::set<std::int32_t>& scartati) {
+  std::vector<tratto> catene;
+  std::set<std::int32_t> restanti = scartati;
+  while (!restanti.empty()) {
+    const std::int32_t primo = *restanti.begin();
+    restanti.erase(restanti.begin());
+    if (primo < passo_segni - 1) {
+      w.anomalia_cella(primo, "segno di galleria (evento 11) prima di ogni montagna che possa darlo: tralasciato");
+      continue;
+    }
+    std::int32_t ultimo = primo;
+    for (std::int32_t i = primo + passo_segni; i <= w.n_celle(); i += passo_segni) {
+      if (restanti.erase(i) != 0) {
+        ultimo = i;
+      } else if (w.cella(i).evento == ev::nessuno) {
+        break;
+      }
+    }
+    for (std::int32_t i = primo; i <= ultimo; i += passo_segni) {
+      if (w.cella(i).evento == ev::segno_montagna) w.spiega(i);
+    }
+    const std::uint8_t tipo = w.cella(primo - (passo_segni - 1)).tipo_montagna;
+    catene.push_back({primo - (passo_segni - 1), ultimo, tipo != 0 ? tipo : std::uint8_t{1}, true});
+  }
+  return catene;
+}
+
 // The kind as written: above 10 asks for markers, so a larger kind without
 // them is written 256 less, which the cell's byte keeps the same.
-std::int32_t tipo_scritto(const tratto& t) {
-  if (t.segni) return t.tipo + con_segni;
-  return t.tipo <= con_segni ? t.tipo : t.tipo - 256;
+std::int32_t tipo_scritto(std::uint8_t tipo, bool segni) {
+  if (segni) return tipo + con_segni;
+  return tipo <= con_segni ? tipo : tipo - 256;
 }
+
+// The mountains in file order, each keeping its kind against the 150 m rule.
+class scrittura {
+ public:
+  explicit scrittura(std::vector<montagna>& montagne) : montagne_(montagne) {}
+
+  // A mountain over cells prima to ultima; its kind is kept unless it is 3,
+  // which the rule gives anyway.
+  void aggiungi(std::int32_t prima, std::int32_t ultima, std::uint8_t tipo, bool segni) {
+    montagna m{posizione_in(prima), posizione_in(ultima + 1), tipo_scritto(tipo, segni), false};
+    if (tipo != tipo_vicino && fine_prima_ && m.inizio - *fine_prima_ <= distanza_tipo_3) {
+      if (m.inizio + dentro_cella - *fine_prima_ > distanza_tipo_3) {
+        m.inizio += dentro_cella;
+      } else {
+        // A mountain with no cells moves "the one before" far back.
+        montagne_.push_back({0, std::min(0, m.inizio - 200), 0, true});
+      }
+    }
+    montagne_.push_back(m);
+    fine_prima_ = m.fine;
+  }
+
+ private:
+  std::vector<montagna>& montagne_;
+  std::optional<std::int32_t> fine_prima_;
+};
 
 }  // namespace
 
 void ricava_montagne(lavoro& w) {
   if (w.celle.empty()) return;
-  const std::vector<tratto> tratti = segmenti(w).di_tutta_la_griglia();
-  std::vector<montagna>& montagne = w.d.linea.montagne;
-  const tratto* prima = nullptr;
-  for (const tratto& t : tratti) {
-    montagna m{posizione_in(t.prima), posizione_in(t.ultima + 1), tipo_scritto(t), false};
-    if (prima != nullptr && t.tipo != tipo_vicino && m.inizio - posizione_in(prima->ultima + 1) <= distanza_tipo_3) {
-      if (t.prima - prima->ultima - 1 == 3) {
-        // Three empty cells: starting 24 m into the first keeps the cells and clears the 150 m.
-        m.inizio += 24;
-      } else {
-        // Nearer: a mountain with no cells between them moves "the one before" far back.
-        montagne.push_back({0, std::min(0, m.inizio - 200), 0, true});
-      }
+  segmenti s(w);
+  const std::vector<tratto> tratti = s.di_tutta_la_griglia();
+  const std::vector<tratto> sotto = catene(w, s.scartati());
+  scrittura file(w.d.linea.montagne);
+  for (const tratto& t : sotto) file.aggiungi(t.prima, t.ultima, t.tipo, true);
+  for (const tratto& t : tratti) file.aggiungi(t.prima, t.ultima, t.tipo, t.segni);
+  // What the chains painted where the grid has no mountain, painted back to none.
+  for (const tratto& t : sotto) {
+    for (std::int32_t i = t.prima; i <= t.ultima; ++i) {
+      if (w.cella(i).tipo_montagna != 0) continue;
+      std::int32_t fine = i;
+      while (fine < t.ultima && w.cella(fine + 1).tipo_montagna == 0) ++fine;
+      file.aggiungi(i, fine, 0, false);
+      i = fine;
     }
-    montagne.push_back(m);
-    prima = &t;
   }
 }
 

@@ -73,22 +73,14 @@ stazione leggi_stazione(lavoro& w, const formato::voce& v, int n) {
   return s;
 }
 
-// The stop point of station n overwrites whatever its cell held: what a
-// speed board there left in the fields the stop does not write is given
-// back by a board at the same place, which the stop then covers.
+// The stop point of station n, which overwrites whatever its cell held.
 void fermata(lavoro& w, const formato::voce& v, int n) {
   if (v.tipo_stazione >= tipo_senza_celle) return;
   const double cella = formato::arrotonda(v.fine / 50.0 - 1);
   if (!w.in_griglia(static_cast<std::int64_t>(cella))) return;
   const auto i = static_cast<std::int32_t>(cella);
-  formato::cella& c = w.cella(i);
-  if (c.evento != formato::evento::fermata || c.dato1 != n) return;
-  w.spiega(i);
-  if ((c.dato2 != 0 || c.dato3 != 0 || c.dato4 != 0) && c.tempo_segnale == 0) {
-    indicatore coperto{posizione_dopo(i), {}};
-    coperto.v = formato::spacchetta_indicatore({.dato1 = 0, .dato2 = c.dato2, .dato3 = c.dato3, .dato4 = c.dato4});
-    w.d.linea.indicatori.push_back(coperto);
-  }
+  const formato::cella& c = w.cella(i);
+  if (c.evento == formato::evento::fermata && c.dato1 == n) w.spiega(i);
 }
 
 }  // namespace

@@ -83,19 +83,29 @@ void stazioni(std::string& testo, const descrizione_treno& d) {
   s.aggiungi_a(testo);
 }
 
-void rallentamenti(std::string& testo, const descrizione_treno& d) {
-  sezione_testo s("[rallentamenti]");
-  for (const rallentamento& r : d.rallentamenti) s.riga("rallentamento", {r.x, r.v, r.l, r.f_tt, r.f_ta, r.d_v});
-  s.aggiungi_a(testo);
+// The slowdowns under the stations' stop points go before the stations, which then cover them.
+void rallentamenti(std::string& testo, const descrizione_treno& d, bool sotto_fermate) {
+  sezione_testo s(sotto_fermate ? "[rallentamenti sotto le fermate]" : "[rallentamenti]");
+  bool qualcuno = false;
+  for (const rallentamento& r : d.rallentamenti) {
+    if (r.sotto_fermata != sotto_fermate) continue;
+    s.riga("rallentamento", {r.x, r.v, r.l, r.f_tt, r.f_ta, r.d_v});
+    qualcuno = true;
+  }
+  if (qualcuno || !sotto_fermate) s.aggiungi_a(testo);
 }
 
-void segnali(std::string& testo, const descrizione_treno& d) {
-  sezione_testo s("[segnali]");
+// The signals whose approach codes the stations overwrite go before the stations.
+void segnali(std::string& testo, const descrizione_treno& d, bool prima_delle_stazioni) {
+  sezione_testo s(prima_delle_stazioni ? "[segnali prima delle stazioni]" : "[segnali]");
+  bool qualcuno = false;
   for (const segnale& g : d.segnali) {
+    if (g.prima_delle_stazioni != prima_delle_stazioni) continue;
     const formato::valori_segnale& v = g.v;
     s.riga("segnale", {g.posizione, v.sx, v.s1, v.s2, v.s3, v.rapp, v.dx, v.d1, v.d2, v.d3, v.tempo});
+    qualcuno = true;
   }
-  s.aggiungi_a(testo);
+  if (qualcuno || !prima_delle_stazioni) s.aggiungi_a(testo);
 }
 
 void abbattimenti(std::string& testo, const descrizione_treno& d) {
@@ -123,9 +133,11 @@ std::string testo_treno(const descrizione_treno& d) {
   generale_treno(testo, d);
   elenco(testo, "[aderenze]", "aderenza", d.aderenze);
   elenco(testo, "[vel_limite]", "velocita", d.velocita);
+  rallentamenti(testo, d, true);
+  segnali(testo, d, true);
   stazioni(testo, d);
-  rallentamenti(testo, d);
-  segnali(testo, d);
+  rallentamenti(testo, d, false);
+  segnali(testo, d, false);
   abbattimenti(testo, d);
   testo += "[fine]\r\n";
   return testo;
