@@ -21,11 +21,13 @@ std::string perche_non_spiegata(std::uint8_t evento) {
   }
 }
 
-// Every event left over is one no record of the description gives back.
+// Every event left over is one no record of the description gives back;
+// but stops and boards point into the table, and without it none could.
 void non_spiegate(lavoro& w) {
   for (std::int32_t i = 0; i <= w.n_celle(); ++i) {
     const std::uint8_t e = w.cella(i).evento;
     if (e == ev::nessuno || w.gia_spiegata(i) || w.a.cella_segnalata(i)) continue;
+    if (!w.letto.tabella && (e == ev::fermata || e == ev::cartello_indicatore)) continue;
     w.anomalia_cella(i, perche_non_spiegata(e) + ": tralasciato");
   }
 }

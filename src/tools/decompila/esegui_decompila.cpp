@@ -34,12 +34,11 @@ void mostra(std::ostream& errori, const anomalie& a) {
 
 void riepilogo(std::ostream& uscita, const testi& t, const descrizione& d) {
   uscita << "scritti " << t.percorso_linea << " e " << t.percorso_treno << "\n";
-  uscita << "  linea di " << d.linea.lunghezza << " m: " << d.linea.curve.size() << " curve, "
-         << d.linea.pendenze.size() << " pendenze, " << d.linea.montagne.size() << " montagne, "
-         << d.linea.indicatori.size() << " indicatori di velocit\xE0, " << d.linea.cartelli.size() << " cartelli\n";
-  uscita << "  servizio: " << d.treno.stazioni.size() << " stazioni, " << d.treno.rallentamenti.size()
-         << " rallentamenti, " << d.treno.segnali.size() << " segnali, " << d.treno.abbattimenti.size()
-         << " abbattimenti\n";
+  uscita << "  linea di " << d.linea.lunghezza << " m: curve " << d.linea.curve.size() << ", pendenze "
+         << d.linea.pendenze.size() << ", montagne " << d.linea.montagne.size() << ", indicatori di velocit\xE0 "
+         << d.linea.indicatori.size() << ", cartelli " << d.linea.cartelli.size() << "\n";
+  uscita << "  servizio: stazioni " << d.treno.stazioni.size() << ", rallentamenti " << d.treno.rallentamenti.size()
+         << ", segnali " << d.treno.segnali.size() << ", abbattimenti " << d.treno.abbattimenti.size() << "\n";
 }
 
 piattaforma::esito scrivi(piattaforma::file_system& fs, const testi& t) {

@@ -50,8 +50,9 @@ bool riordinate_come(const std::array<progressiva, 3>& scritte, const std::array
 
 // The three chainage records as the line file must give them. The compile
 // sorts them (entry 81 gets the one that applies from the farthest point)
-// and raises a flagged value by 100; of the ways to write them that sort
-// back into the table, the first record along the line is "uno".
+// and raises a flagged value by 100. Of the ways to write them that sort
+// back into the table, the first tried is a person's: "uno" the first
+// record along the line, then "due", then "tre", the empty ones last.
 void ricava_progressive(lavoro& w) {
   std::array<progressiva, 3> lette{};
   for (int i = 0; i < 3; ++i) {
@@ -59,19 +60,25 @@ void ricava_progressive(lavoro& w) {
       return;  // no value less 100 fits: the comparison names the entry
     }
   }
-  const bool posizioni_nulle = std::all_of(lette.begin(), lette.end(), [](const progressiva& p) { return p.posizione == 0; });
-  // Indexes into lette (entries 81, 82, 83) for uno, due, tre, most likely first.
-  std::array<std::array<int, 3>, 6> prove = {{{2, 1, 0}, {0, 1, 2}, {1, 0, 2}, {1, 2, 0}, {0, 2, 1}, {2, 0, 1}}};
-  // With every position 0 the values decide, and a lone record reads back from "uno".
-  if (posizioni_nulle) std::swap(prove[0], prove[1]);
-  for (const auto& prova : prove) {
+  const auto vuota = [](const progressiva& p) { return p.posizione == 0 && p.valore == 0 && p.flag == 0; };
+  std::array<progressiva, 3> in_linea = lette;
+  std::stable_sort(in_linea.begin(), in_linea.end(), [&](const progressiva& a, const progressiva& b) {
+    if (vuota(a) != vuota(b)) return vuota(b);
+    return a.posizione < b.posizione;
+  });
+  if (riordinate_come(in_linea, w.tabella)) {
+    w.d.linea.progressive = in_linea;
+    return;
+  }
+  std::array<int, 3> prova = {0, 1, 2};
+  do {
     std::array<progressiva, 3> scritte{};
     for (std::size_t i = 0; i < 3; ++i) scritte[i] = lette[static_cast<std::size_t>(prova[i])];
     if (riordinate_come(scritte, w.tabella)) {
       w.d.linea.progressive = scritte;
       return;
     }
-  }
+  } while (std::next_permutation(prova.begin(), prova.end()));
   // No order of them sorts back: written as found, the comparison shows the entries.
   w.d.linea.progressive = {lette[2], lette[1], lette[0]};
 }

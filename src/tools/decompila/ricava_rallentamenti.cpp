@@ -123,18 +123,19 @@ class rallentamenti {
   }
 
   // The covered start of the end at e: the last stop before it that kept
-  // the slowdown's values, one whose warning the grid has if any does.
+  // the slowdown's values, and whose warning the grid has unless those
+  // values say enough. A stop keeps nothing of a slowdown without d_v and
+  // f_tt, so such a stop alone says nothing.
   std::optional<std::int32_t> inizio_coperto(std::int32_t e, const valori& v) const {
-    std::optional<std::int32_t> trovato;
+    const bool valori_tenuti = v.d_v != 0 || v.f_tt != 0;
     for (std::int32_t s = e - 1; s >= 0; --s) {
       if (!coperta(s, v.d_v, v.f_tt)) continue;
       bool con_avviso = false;
       bool f_ta = false;
       inizio(s, v, con_avviso, f_ta);
-      if (con_avviso) return s;
-      if (!trovato) trovato = s;
+      if (con_avviso || valori_tenuti) return s;
     }
-    return trovato;
+    return std::nullopt;
   }
 
   void spiega(std::int32_t i) {

@@ -118,8 +118,12 @@ void verifica(const compilato_letto& letto, const testi& t, const compilatore::m
     a.aggiungi("", testo);
     return;
   }
-  if (letto.tabella) confronta_tabella(letto, ricompilato, a);
-  if (letto.celle) confronta_celle(letto, ricompilato, a);
+  // The stations and boards are in both the table and the grid: without one
+  // of them the other cannot come back, and its faults are told already.
+  if (letto.tabella && letto.celle) {
+    confronta_tabella(letto, ricompilato, a);
+    confronta_celle(letto, ricompilato, a);
+  }
   if (letto.punti) confronta_tracciato(letto, ricompilato, a);
 }
 
