@@ -23,6 +23,9 @@ class anomalie {
   // The same for an entry of the table.
   void in_voce(const std::string& file, std::int32_t voce, const std::string& testo);
   bool voce_segnalata(std::int32_t voce) const { return voci_.count(voce) != 0; }
+  // A cell or entry that a fault told about elsewhere covers too.
+  void gia_detta_cella(std::int32_t cella) { celle_.insert(cella); }
+  void gia_detta_voce(std::int32_t voce) { voci_.insert(voce); }
   // Whether any fault concerns `file`.
   bool in_file(const std::string& file) const;
 

@@ -24,9 +24,13 @@ void leggi_parte(piattaforma::file_system& fs, const std::string& percorso, L le
 
 }  // namespace
 
-compilato_letto leggi_compilato(piattaforma::file_system& fs, const formato::nomi_file& nomi, anomalie& a) {
+compilato_letto leggi_compilato(piattaforma::file_system& fs, const std::string& cartella,
+                                const std::string& nome_base, const std::string& codice_treno, anomalie& a) {
   compilato_letto c;
-  c.nomi = nomi;
+  c.nomi = formato::forma_nomi(cartella, nome_base, codice_treno);
+  c.nome_base = nome_base;
+  c.codice_treno = codice_treno;
+  const formato::nomi_file& nomi = c.nomi;
   leggi_parte(fs, nomi.tabella_sim, formato::leggi_tabella, c.tabella, a);
   leggi_parte(fs, nomi.celle_dat, formato::leggi_celle, c.celle, a);
   c.senza_tracciato = !fs.esiste(nomi.tracciato_dat);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "formato/nomi_file.h"
@@ -15,6 +16,9 @@ namespace decompila {
 // damaged file leaves its part empty and the others are still used.
 struct compilato_letto {
   formato::nomi_file nomi;
+  // The names the files are known by, which a compile of the description takes.
+  std::string nome_base;
+  std::string codice_treno;
   std::optional<std::array<formato::voce, formato::voci_tabella>> tabella;
   std::optional<std::vector<formato::cella>> celle;
   std::optional<formato::tracciato> punti;
@@ -25,6 +29,7 @@ struct compilato_letto {
 // Reads the files named by `nomi`. A file that is missing (the geometry
 // excepted), unreadable or malformed is a fault, named with the reader's
 // byte offset and what was expected there.
-compilato_letto leggi_compilato(piattaforma::file_system& fs, const formato::nomi_file& nomi, anomalie& a);
+compilato_letto leggi_compilato(piattaforma::file_system& fs, const std::string& cartella,
+                                const std::string& nome_base, const std::string& codice_treno, anomalie& a);
 
 }  // namespace decompila

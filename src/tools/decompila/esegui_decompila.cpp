@@ -48,7 +48,6 @@ piattaforma::esito scrivi(piattaforma::file_system& fs, const testi& t) {
 }
 
 int decompila_file(const richiesta& r, piattaforma::file_system& fs, std::ostream& uscita, std::ostream& errori) {
-  const formato::nomi_file compilati = formato::forma_nomi(r.cartella, r.nome_base, r.codice_treno);
   const formato::nomi_file scritti =
       formato::forma_nomi(r.cartella_uscita.value_or(r.cartella), r.nome_base, r.codice_treno);
   if (!r.sostituisci) {
@@ -60,7 +59,7 @@ int decompila_file(const richiesta& r, piattaforma::file_system& fs, std::ostrea
     }
   }
   anomalie a;
-  const compilato_letto letto = leggi_compilato(fs, compilati, a);
+  const compilato_letto letto = leggi_compilato(fs, r.cartella, r.nome_base, r.codice_treno, a);
   if (!letto.tabella && !letto.celle && !letto.punti) {
     mostra(errori, a);
     errori << programma << ": nessun file compilato da leggere: nessun file scritto\n";
@@ -78,7 +77,7 @@ int decompila_file(const richiesta& r, piattaforma::file_system& fs, std::ostrea
   }
   riepilogo(uscita, t, d);
   if (letto.senza_tracciato) {
-    errori << programma << ": nessun " << compilati.tracciato_dat
+    errori << programma << ": nessun " << letto.nomi.tracciato_dat
            << ": senza tracciato le curve non si ricavano; compilare la descrizione con --no-geometry\n";
   }
   mostra(errori, a);

@@ -110,6 +110,24 @@ void ricava_lunghezza(lavoro& w) {
   }
 }
 
+// The compile stamps the names a scenario's files are known by into the
+// table and derives both identification codes from them: files renamed
+// since compile to new names and codes.
+void nomi_del_file(lavoro& w) {
+  if (!w.letto.tabella) return;
+  const auto& t = *w.letto.tabella;
+  const std::string& base = t[voce(formato::voce_nome_base)].nome;
+  const std::string& treno = t[voce(formato::voce_ripetizione)].nome;
+  if (base == w.letto.nome_base && treno == w.letto.codice_treno) return;
+  w.a.in_voce(w.letto.nomi.tabella_sim, formato::voce_nome_base,
+              "lo scenario si chiama '" + base + "', treno '" + treno + "', i file '" + w.letto.nome_base +
+                  "', treno '" + w.letto.codice_treno +
+                  "': la descrizione compilata prende i nomi dei file, e con essi codici di identificazione nuovi");
+  // The other places the names reach.
+  w.a.gia_detta_voce(formato::voce_ripetizione);
+  w.a.gia_detta_cella(1);
+}
+
 }  // namespace
 
 void ricava_generale(lavoro& w) {
@@ -124,6 +142,7 @@ void ricava_generale(lavoro& w) {
     w.celle[1].dato2 = 0;
   }
   ricava_lunghezza(w);
+  nomi_del_file(w);
 
   const formato::voce& sfondi = w.tabella[voce(formato::voce_nome_base)];
   const formato::voce& ripetizione = w.tabella[voce(formato::voce_ripetizione)];
