@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formato/nomi_file.h"
+#include "tools/esamina/confronto.h"
 #include "tools/esamina/dati_pagina.h"
 #include "tools/esamina/html_scenario.h"
 #include "tools/esamina/json_resoconto.h"
@@ -19,7 +20,8 @@ namespace strumenti {
 namespace {
 
 constexpr const char* uso =
-    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n";
+    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n"
+    "     esamina_scenario CARTELLA BASE TRENO --confronta CARTELLA2 BASE2 TRENO2\n";
 
 constexpr const char* aiuto =
     "Mostra uno scenario compilato: legge BASE_linea.dat (se c'\xE8), BASE_TRENO.sim e\n"
@@ -35,6 +37,11 @@ constexpr const char* aiuto =
     "              suoi valori, ricerca per stazione o km\n"
     "  --da KM --a KM  disegna (o apre la pagina su) il tratto fra i due km\n"
     "              della linea, scritti come 345.5 o 345+500\n"
+    "  --confronta CARTELLA2 BASE2 TRENO2\n"
+    "              le differenze con un altro scenario compilato: intestazione,\n"
+    "              stazioni e cartelli, eventi per posizione, codici di preavviso,\n"
+    "              tratti di velocit\xE0, pendenza, aderenza e montagne, tracciato;\n"
+    "              uscita 0 uguali, 1 diversi, 2 file mancante o malformato\n"
     "  --help      questo aiuto\n"
     "  --version   la versione\n"
     "\n"
@@ -47,6 +54,7 @@ struct richiesta {
   std::optional<std::string> html;
   std::optional<std::string> da_km;
   std::optional<std::string> a_km;
+  std::vector<std::string> confronta;  // CARTELLA2 BASE2 TRENO2
   bool aiuto = false;
   bool versione = false;
 };
@@ -66,6 +74,12 @@ std::optional<std::string> interpreta(std::span<const std::string> argomenti, ri
       if (valore) return a + " dato due volte";
       if (i + 1 >= argomenti.size()) return a + (a == "--da" || a == "--a" ? " vuole un km" : " vuole il nome del file");
       valore = argomenti[++i];
+    } else if (a == "--confronta") {
+      if (!r.confronta.empty()) return a + " dato due volte";
+      if (i + 3 >= argomenti.size()) return a + " vuole CARTELLA2, BASE2 e TRENO2";
+      r.confronta.assign(argomenti.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                         argomenti.begin() + static_cast<std::ptrdiff_t>(i) + 4);
+      i += 3;
     } else if (a.size() > 1 && a[0] == '-') {
       return "opzione sconosciuta " + a;
     } else {
@@ -78,6 +92,7 @@ std::optional<std::string> interpreta(std::span<const std::string> argomenti, ri
   }
   if (r.da_km.has_value() != r.a_km.has_value()) return "--da e --a vanno date insieme";
   if (r.da_km && !r.svg && !r.html) return "--da e --a valgono per --svg o --html";
+  if (!r.confronta.empty() && (r.json || r.svg || r.html)) return "--confronta scrive solo testo";
   return std::nullopt;
 }
 
@@ -182,6 +197,10 @@ int esegui_esamina(std::span<const std::string> argomenti, piattaforma::file_sys
   if (r.versione) {
     out << "esamina_scenario " << VERSIONE_PROGETTO << '\n';
     return uscita_riuscita;
+  }
+  if (!r.confronta.empty()) {
+    return esegui_confronto(formato::forma_nomi(r.posizionali[0], r.posizionali[1], r.posizionali[2]),
+                            formato::forma_nomi(r.confronta[0], r.confronta[1], r.confronta[2]), fs, out, err);
   }
   return esamina(r, fs, out, err);
 }
