@@ -17,9 +17,10 @@ void BM_MemorizzaDati(benchmark::State& stato) {
   misura::cartella c(misura::descrizioni_di(stato.range(0)));
   for (auto _ : stato) {
     compilatore::modello m;
+    compilatore::errore_compilazione e;
     m.calcola_tracciato = true;
     m.svuota_tabella();
-    compilatore::memorizza_dati(c.fs, c.file, c.o, m);
+    compilatore::memorizza_dati(c.fs, c.file, c.o, m, e);
     benchmark::DoNotOptimize(m.celle.data());
   }
 }
@@ -29,8 +30,8 @@ BENCHMARK(BM_MemorizzaDati)->Apply(lunghezze);
 void BM_Compila(benchmark::State& stato) {
   misura::cartella c(misura::descrizioni_di(stato.range(0)));
   for (auto _ : stato) {
-    const compilatore::modello m = compilatore::compila(c.fs, c.file, c.o);
-    benchmark::DoNotOptimize(m.codice_errore);
+    const compilatore::compilato fatto = compilatore::compila(c.fs, c.file, c.o);
+    benchmark::DoNotOptimize(fatto.errore.codice_errore);
   }
 }
 BENCHMARK(BM_Compila)->Apply(lunghezze);
@@ -39,14 +40,16 @@ BENCHMARK(BM_Compila)->Apply(lunghezze);
 void BM_PostElabora(benchmark::State& stato) {
   misura::cartella c(misura::descrizioni_di(stato.range(0)));
   compilatore::modello analizzato;
+  compilatore::errore_compilazione errore_analisi;
   analizzato.calcola_tracciato = false;  // the pass reads only the grid
   analizzato.svuota_tabella();
-  compilatore::memorizza_dati(c.fs, c.file, c.o, analizzato);
+  compilatore::memorizza_dati(c.fs, c.file, c.o, analizzato, errore_analisi);
   for (auto _ : stato) {
     stato.PauseTiming();
     compilatore::modello m = analizzato;
+    compilatore::errore_compilazione e;
     stato.ResumeTiming();
-    compilatore::post_elabora(m);
+    compilatore::post_elabora(m, e);
     benchmark::DoNotOptimize(m.celle.data());
   }
 }

@@ -15,14 +15,15 @@ int main(int argc, char** argv) {
   }
   piattaforma::file_system& fs = piattaforma::sistema_reale().file();
   const compilatore::opzioni o{"Prova", "1", true, false};
-  const compilatore::modello m = compilatore::compila(fs, {argv[1], argv[2]}, o);
-  if (m.codice_errore != 0) {
-    std::cerr << "errore " << m.codice_errore << ", posizione " << m.posizione_errore << "\n";
+  const compilatore::compilato fatto = compilatore::compila(fs, {argv[1], argv[2]}, o);
+  const auto pulito = fatto.pulito();
+  if (!pulito) {
+    std::cerr << "errore " << fatto.errore.codice_errore << ", posizione " << fatto.errore.posizione_errore << "\n";
     return 1;
   }
   const std::string cartella(argv[3]);
   const auto esito = compilatore::scrivi_compilato(
-      fs, {cartella + "/Prova_linea.dat", cartella + "/Prova_1.sim", cartella + "/Prova_1.dat"}, m);
+      fs, {cartella + "/Prova_linea.dat", cartella + "/Prova_1.sim", cartella + "/Prova_1.dat"}, *pulito);
   if (!esito.riuscito()) {
     std::cerr << esito.messaggio() << "\n";
     return 1;

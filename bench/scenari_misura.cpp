@@ -34,12 +34,12 @@ const compilatore::modello& compilato_di(std::int64_t km) {
   auto trovato = fatti.find(km);
   if (trovato != fatti.end()) return trovato->second;
   cartella c(descrizioni_di(km));
-  compilatore::modello m = compilatore::compila(c.fs, c.file, c.o);
-  if (m.codice_errore != 0) {
+  compilatore::compilato fatto = compilatore::compila(c.fs, c.file, c.o);
+  if (fatto.errore.presente()) {
     throw std::runtime_error("lo scenario di " + std::to_string(km) + " km non compila: errore " +
-                             std::to_string(m.codice_errore));
+                             std::to_string(fatto.errore.codice_errore));
   }
-  return fatti.emplace(km, std::move(m)).first->second;
+  return fatti.emplace(km, std::move(fatto.m)).first->second;
 }
 
 }  // namespace misura

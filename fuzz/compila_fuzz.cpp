@@ -31,10 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
   fs.file[sorgenti.linea] = std::string(linea);
   fs.file[sorgenti.treno] = std::string(treno);
   const compilatore::opzioni opzioni{"Ostrale_Fiorna", "40817", true, true};
-  const compilatore::modello m = compilatore::compila(fs, sorgenti, opzioni);
-  if (m.codice_errore != 0) return 0;
+  const compilatore::compilato fatto = compilatore::compila(fs, sorgenti, opzioni);
+  const auto pulito = fatto.pulito();
+  if (!pulito) return 0;
   // The serialisers walk every cell, point and entry the compile left.
-  const piattaforma::esito scritto = compilatore::scrivi_compilato(fs, binari, m);
+  const piattaforma::esito scritto = compilatore::scrivi_compilato(fs, binari, *pulito);
   if (!scritto.riuscito()) __builtin_trap();  // memory cannot fail: a failure here is a fault
   return 0;
 }

@@ -14,6 +14,7 @@ class sistema_prova : public piattaforma::sistema {
   explicit sistema_prova(piattaforma::file_system& fs) : fs_(fs) {}
 
   std::string cartella_programma() override { return "/programma"; }
+  std::string percorso_programma() override { return programma; }
   piattaforma::file_system& file() override { return fs_; }
   void mostra_attesa(std::string_view testo) override { eventi.push_back("mostra " + std::string(testo)); }
   void chiudi_attesa() override { eventi.push_back("chiudi"); }
@@ -22,6 +23,7 @@ class sistema_prova : public piattaforma::sistema {
     messaggi.emplace_back(testo);
   }
 
+  std::string programma = piattaforma::unisci_percorso("/programma", "genera_scenario");
   std::vector<std::string> eventi;
   std::vector<std::string> messaggi;
 

@@ -103,7 +103,7 @@ bool voci_generali(contesto& c, lettore_voci& l) {
 // by the last length read, as if each length line had resized it.
 bool sezione_generale(contesto& c, lettore_voci& l) {
   const bool prosegue = voci_generali(c, l);
-  if (c.lunghezza_letta >= 0) c.m.dimensiona(static_cast<std::int32_t>(c.lunghezza_letta));
+  if (c.lunghezza_letta >= 0) dimensiona_griglia(c.m, static_cast<std::int32_t>(c.lunghezza_letta));
   return prosegue;
 }
 
@@ -236,8 +236,14 @@ void completa_linea(contesto& c) {
 
 bool compila_linea(contesto& c) {
   c.in_file = origine::file::linea;
-  const std::string testo = leggi_descrizione(c, c.file.linea);
-  lettore_voci l(testo);
+  const std::optional<std::string> testo = leggi_se_presente(c, c.file.linea);
+  if (!testo) {
+    // Nothing was read: the error has no place in a file.
+    c.errore.codice_errore = errore::linea_mancante;
+    c.errore.origine_errore = {};
+    return false;
+  }
+  lettore_voci l(*testo);
   if (!trova_generale(c, l)) {
     ferma(c, errore::generale_mancante);
     return false;

@@ -62,7 +62,10 @@ seguito rallentamento(contesto& c, lettore_voci& l, const std::string&) {
   // Placed, so both cells lie inside the grid.
   c.m.rallentamenti.push_back({static_cast<std::int32_t>(cella_inizio_rallentamento(v[0])),
                                static_cast<std::int32_t>(cella_avviso_rallentamento(v[0])),
-                               {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna}});
+                               {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna},
+                               v[0],
+                               v[1],
+                               v[2]});
   return seguito::prosegui;
 }
 
@@ -123,8 +126,8 @@ void completa_treno(contesto& c) {
     const voce& v = c.m.tabella[i];
     if (!multiplo_di_50(v.inizio) || !multiplo_di_50(v.fine)) {
       // Found after the file has gone: no record to point at.
-      c.m.codice_errore = errore::progressiva_non_multipla;
-      c.m.origine_errore = {};
+      c.errore.codice_errore = errore::progressiva_non_multipla;
+      c.errore.origine_errore = {};
     }
   }
 }

@@ -7,21 +7,20 @@
 
 namespace compilatore {
 
-modello compila(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o) {
-  modello m;
-  m.calcola_tracciato = o.calcola_tracciato;
-  m.codice_errore = errore::nessuno;
-  m.svuota_tabella();
-  memorizza_dati(fs, file, o, m);
+compilato compila(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o) {
+  compilato c;
+  c.m.calcola_tracciato = o.calcola_tracciato;
+  c.m.svuota_tabella();
+  memorizza_dati(fs, file, o, c.m, c.errore);
   // A parse that stopped before the line length leaves no grid to complete.
-  if (!m.ha_griglia()) return m;
-  post_elabora(m);
-  const std::int32_t timbro = timbra_codici(m);
+  if (!c.m.ha_griglia()) return c;
+  post_elabora(c.m, c.errore);
+  const std::int32_t timbro = timbra_codici(c.m);
   if (timbro != 0) {
-    m.codice_errore = timbro;
-    m.origine_errore = m.origine_riservati;
+    c.errore.codice_errore = timbro;
+    c.errore.origine_errore = c.m.origine_riservati;
   }
-  return m;
+  return c;
 }
 
 }  // namespace compilatore

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <new>
 
 #include "compiler/avvisi.h"
 #include "compiler/errori.h"
@@ -39,16 +40,25 @@ double arrotonda_entro(double valore, double minimo, double massimo) {
   return r;
 }
 
+piattaforma::esito leggi_intero(contesto& c, const std::string& percorso, std::string& testo) {
+  try {
+    return c.fs.leggi(percorso, testo);
+  } catch (const std::bad_alloc&) {
+    // The text is the reader's to hold: a file too large for it is the input's failure.
+    throw guasto(percorso + ": file troppo grande per la memoria");
+  }
+}
+
 }  // namespace
 
 void registra(contesto& c, std::int32_t codice) {
-  c.m.codice_errore = codice;
-  c.m.origine_errore = {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna};
+  c.errore.codice_errore = codice;
+  c.errore.origine_errore = qui(c);
 }
 
 void registra(contesto& c, std::int32_t codice, std::int32_t posizione) {
   registra(c, codice);
-  c.m.posizione_errore = posizione;
+  c.errore.posizione_errore = posizione;
 }
 
 void elimina_descrizione(contesto& c, const std::string& percorso) {
@@ -59,8 +69,16 @@ void elimina_descrizione(contesto& c, const std::string& percorso) {
 
 std::string leggi_descrizione(contesto& c, const std::string& percorso) {
   std::string testo;
-  const auto e = c.fs.leggi(percorso, testo);
+  const auto e = leggi_intero(c, percorso, testo);
   if (!e.riuscito()) throw guasto(e.messaggio());  // the platform's own "<file>: <reason>"
+  return testo;
+}
+
+std::optional<std::string> leggi_se_presente(contesto& c, const std::string& percorso) {
+  std::string testo;
+  const auto e = leggi_intero(c, percorso, testo);
+  if (e.mancante()) return std::nullopt;
+  if (!e.riuscito()) throw guasto(e.messaggio());
   return testo;
 }
 
@@ -125,6 +143,14 @@ void annota_riservati(contesto& c) {
   if (c.m.origine_riservati.nota() || c.m.celle.size() < 2) return;
   const cella& prima = c.m.celle[1];
   if (prima.dato1 != 0 || prima.dato2 != 0) c.m.origine_riservati = qui(c);
+}
+
+void dimensiona_griglia(modello& m, std::int32_t lunghezza) {
+  try {
+    m.dimensiona(lunghezza);
+  } catch (const std::bad_alloc&) {
+    throw guasto("memoria insufficiente per una linea di " + std::to_string(lunghezza) + " m");
+  }
 }
 
 bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine) {

@@ -11,6 +11,7 @@
 #include <tuple>
 #include <type_traits>
 
+#include "compiler/errore_compilazione.h"
 #include "compiler/modello.h"
 #include "compiler/opzioni.h"
 #include "formato/valori_cella.h"
@@ -65,6 +66,7 @@ struct contesto {
   const sorgenti& file;
   const opzioni& o;
   modello& m;
+  errore_compilazione& errore;
   origine::file in_file = origine::file::nessuno;
   // The keyword item of the record being read, for diagnostics.
   testo_scenario::posizione_testo voce_chiave;
@@ -93,8 +95,10 @@ seguito ferma(contesto& c, std::int32_t codice);
 seguito ferma(contesto& c, std::int32_t codice, std::int32_t posizione);
 // Deletes a description file, when this run deletes them at all.
 void elimina_descrizione(contesto& c, const std::string& percorso);
-// Reads a whole description file; a failure is a guasto.
+// Reads a whole description file; a failure is a guasto, a missing file included.
 std::string leggi_descrizione(contesto& c, const std::string& percorso);
+// The same, but a missing file is no failure: none.
+std::optional<std::string> leggi_se_presente(contesto& c, const std::string& percorso);
 
 // Reads the next keyword item and remembers where it began.
 std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l);
@@ -116,6 +120,10 @@ void avverti_se_indietro(contesto& c, const std::string& chiave, std::int32_t p,
                          std::optional<std::int32_t>& precedente);
 // Notes the current record when it is the first to fill cell 1's reserved places.
 void annota_riservati(contesto& c);
+
+// Sizes the grid and geometry for a line of `lunghezza` m; memory the model
+// cannot have is a guasto, as input it cannot hold is.
+void dimensiona_griglia(modello& m, std::int32_t lunghezza);
 
 // The position check of every record: true when (p + margine) / 50 lies beyond the grid.
 bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "compiler/errore_compilazione.h"
 #include "compiler/modello.h"
 #include "compiler/opzioni.h"
 #include "platform/file_system.h"
@@ -9,12 +10,15 @@
 namespace compilatore {
 
 // Reads both description files into `m`; the caller has cleared the table and
-// set m.codice_errore = 0 and m.calcola_tracciato. Leaves the outcome in
-// m.codice_errore / m.posizione_errore / m.origine_errore.
-void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m);
+// set m.calcola_tracciato. Leaves the outcome in `e`. A read error of the
+// text and a failure of the platform are the generic error, 25; any other
+// exception is a fault of the program and leaves as it is.
+void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m,
+                    errore_compilazione& e);
 
 // Puts the three chainage records (formato::voce_progressiva_tre to _uno) in
-// their final order. Throws std::overflow_error when a flagged value cannot take its 100 m more.
+// their final order. A flagged value that cannot take its 100 m more is a
+// failure of the input (lettura::guasto), as a value out of its field's range is.
 void progressive_ordina(modello& m);
 
 // The helpers write cells directly and return an error number, 0 when the

@@ -41,6 +41,10 @@ struct origine_rallentamento {
   std::int32_t cella_inizio = 0;
   std::int32_t cella_avviso = -1;  // -1: a slowdown near the line's start has no warning
   origine da;
+  // What the record said, for the crew documents: where it starts, its speed, its length.
+  std::int32_t x = 0;
+  std::int32_t v = 0;
+  std::int32_t l = 0;
 };
 
 // The compiled scenario, as the parser, the post-processing and the stamps leave it.
@@ -56,15 +60,6 @@ struct modello {
   std::int32_t lunghezza_estesa = 0;
   std::int32_t n_celle = 0;
   bool calcola_tracciato = false;  // builds the geometry
-
-  // The error record: the number of the last error (0 = none) and its position in metres.
-  std::int32_t codice_errore = 0;
-  std::int32_t posizione_errore = 0;
-  // Where in the description files the error arose, for diagnostics by line.
-  origine origine_errore;
-  // What the generic error ran into, in words: a value of the wrong kind, or the
-  // platform's "<file>: <reason>" for a description file it could not read or delete.
-  std::string causa_errore;
 
   // For diagnostics only; nothing written to the binary files depends on them.
   std::vector<origine_rallentamento> rallentamenti;

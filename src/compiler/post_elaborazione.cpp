@@ -20,8 +20,8 @@ constexpr std::int32_t ricerca_segnale = 12;    // cells after a slowdown end se
 // The grid seen by the pass: every access is bounded by its last cell.
 class griglia {
  public:
-  explicit griglia(modello& m)
-      : m_(m), ultima_(static_cast<std::int32_t>(m.celle.size()) - 1) {}
+  griglia(modello& m, errore_compilazione& e)
+      : m_(m), e_(e), ultima_(static_cast<std::int32_t>(m.celle.size()) - 1) {}
 
   std::int32_t ultima() const { return ultima_; }
   cella& cella_di(std::int32_t i) { return m_.celle[static_cast<std::size_t>(i)]; }
@@ -49,13 +49,14 @@ class griglia {
   // The error of cell i, found while working on the slowdown whose start or
   // warning is at cell `rallentamento`: that slowdown's record is its origin.
   void registra_errore(std::int32_t codice, std::int32_t i, std::int32_t rallentamento) {
-    m_.codice_errore = codice;
-    m_.posizione_errore = i * 50;
-    m_.origine_errore = m_.origine_di_rallentamento(rallentamento);
+    e_.codice_errore = codice;
+    e_.posizione_errore = i * 50;
+    e_.origine_errore = m_.origine_di_rallentamento(rallentamento);
   }
 
  private:
   modello& m_;
+  errore_compilazione& e_;
   std::int32_t ultima_;
 };
 
@@ -152,9 +153,9 @@ void intorno_al_rallentamento(griglia& g, std::int32_t c) {
 
 std::int16_t minimo(std::int16_t x, std::int16_t y) { return x > y ? y : x; }
 
-void post_elabora(modello& m) {
+void post_elabora(modello& m, errore_compilazione& e) {
   if (!m.ha_griglia()) return;
-  griglia g(m);
+  griglia g(m, e);
   const std::int32_t ultima = g.ultima();  // read once: the pass never grows the grid
   // The last two cells never trigger a step.
   for (std::int32_t c = 1; c <= ultima - 2; ++c) {

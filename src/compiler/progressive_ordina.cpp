@@ -1,8 +1,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
-#include <stdexcept>
 
+#include "compiler/lettura_dati.h"
 #include "compiler/memorizza_dati.h"
 #include "formato/voci.h"
 
@@ -56,7 +56,7 @@ void progressive_ordina(modello& m) {
     v.progressiva = ordinate[i].flag;
     if (v.progressiva == 1) {
       if (v.fine > std::numeric_limits<std::int32_t>::max() - 100) {
-        throw std::overflow_error("progressiva chilometrica troppo grande");
+        throw lettura::guasto("progressiva chilometrica troppo grande");
       }
       v.fine += 100;
     }

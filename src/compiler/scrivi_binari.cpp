@@ -4,7 +4,9 @@
 
 namespace compilatore {
 
-piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file, const modello& m) {
+piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file,
+                                    const modello_pulito& pulito) {
+  const modello& m = pulito.m();
   if (m.calcola_tracciato && m.punti.esiste()) {
     formato::pezzi_tracciato pezzi(m.punti);
     const auto esito = piattaforma::sostituisci_file(fs, file.tracciato, pezzi);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "compiler/modello.h"
+#include "compiler/compilatore.h"
 #include "platform/file_system.h"
 
 namespace compilatore {
@@ -15,7 +15,9 @@ struct file_binari {
 };
 
 // Writes the geometry (when built), the table and the cell grid, in that
-// order, each by the safe replace; stops at the first failure.
-piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file, const modello& m);
+// order, each by the safe replace; stops at the first failure. Only a clean
+// compile gives a model to write.
+piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file,
+                                    const modello_pulito& pulito);
 
 }  // namespace compilatore

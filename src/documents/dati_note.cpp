@@ -1,10 +1,15 @@
 #include "documents/dati_note.h"
 
+#include "documents/nome_proprio.h"
+#include "scenario_text/nomi_scenario.h"
+
 namespace documenti {
 
 testo_scenario::tabella_righe righe_dati_note() {
+  namespace nomi = testo_scenario::nomi;
   testo_scenario::tabella_righe tabella;
-  tabella.aggiungi("Simulazione del treno regionale 40817 nel tratto Ostrale Centrale - Fiorna.");
+  tabella.aggiungi("Simulazione del treno regionale " + std::string(nomi::codice_treno) + " nel tratto " +
+                   nome_proprio(nomi::origine) + " - " + nome_proprio(nomi::destinazione) + ".");
   tabella.aggiungi("Il treno nella realta' \xE8 effettuato con locomotore E 646 e materiale leggero (navetta).");
   tabella.aggiungi("La simulazione non presenta particolari difficolt\xE0.");
   tabella.aggiungi(std::string(10, ' '));  // not empty: ten blanks

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "documents/intestazione_scheda.h"
+#include "documents/pagina_scheda.h"
 #include "documents/riga_scheda.h"
 #include "scenario_text/nomi_scenario.h"
 
@@ -91,49 +92,12 @@ std::vector<voce_scheda> voci_seconda_pagina() {
   };
 }
 
-void aggiungi_vuote(testo_scenario::tabella_righe& tabella, std::size_t quante) {
-  for (std::size_t i = 0; i < quante; ++i) tabella.aggiungi("");
-}
-
-void aggiungi_tutte(testo_scenario::tabella_righe& tabella, const std::vector<std::string>& righe) {
-  for (const std::string& riga : righe) tabella.aggiungi(riga);
-}
-
-// Header, column header, the rows filled up with empty ones to `righe_tabella`, bottom rule.
-void aggiungi_pagina(testo_scenario::tabella_righe& tabella, const std::vector<std::string>& intestazione,
-                     const std::vector<voce_scheda>& voci, std::size_t righe_tabella) {
-  aggiungi_tutte(tabella, intestazione);
-  tabella.aggiungi("");
-  aggiungi_tutte(tabella, testata_colonne_scheda());
-  for (const voce_scheda& voce : voci) tabella.aggiungi(riga_scheda(voce));
-  for (std::size_t i = voci.size(); i < righe_tabella; ++i) tabella.aggiungi(riga_vuota_scheda());
-  tabella.aggiungi(chiusura_tabella_scheda());
-}
-
 }  // namespace
 
 testo_scenario::tabella_righe righe_dati_scheda() {
-  testo_scenario::tabella_righe tabella;
-  aggiungi_vuote(tabella, 2);
-
-  aggiungi_pagina(tabella, intestazione_scheda("1/2"), voci_prima_pagina(), 31);
-  aggiungi_vuote(tabella, 3);
-  tabella.aggiungi(std::string(81, '.'));
-  aggiungi_vuote(tabella, 2);
-
-  aggiungi_pagina(tabella, intestazione_scheda("2/2"), voci_seconda_pagina(), 32);
-  aggiungi_vuote(tabella, 3);
-  tabella.aggiungi(std::string(72, '.'));
-  aggiungi_vuote(tabella, 1);
-
-  aggiungi_pagina(tabella, intestazione_scheda_in_bianco(), {}, 31);
-  aggiungi_vuote(tabella, 2);
-  tabella.aggiungi(std::string(72, '.'));
-  aggiungi_vuote(tabella, 1);
-
-  aggiungi_pagina(tabella, intestazione_scheda_in_bianco(), {}, 31);
-  aggiungi_vuote(tabella, 1);
-  return tabella;
+  std::vector<voce_scheda> voci = voci_prima_pagina();
+  for (voce_scheda& voce : voci_seconda_pagina()) voci.push_back(std::move(voce));
+  return impagina_scheda(voci, intestazione_scheda);
 }
 
 piattaforma::esito dati_scheda(piattaforma::file_system& fs, const std::string& percorso) {

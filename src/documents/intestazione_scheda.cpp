@@ -1,13 +1,30 @@
 #include "documents/intestazione_scheda.h"
 
+#include "documents/nome_proprio.h"
+#include "scenario_text/nomi_scenario.h"
+#include "scenario_text/riempi_testo.h"
+
 namespace documenti {
+namespace {
+
+namespace nomi = testo_scenario::nomi;
+using testo_scenario::a_destra;
+using testo_scenario::a_sinistra;
+
+// "da: " or "a: " ending at column 45, then the place in a field of 22.
+std::string luogo(std::string_view etichetta, std::string_view nome) {
+  return a_destra(etichetta, 23) + a_sinistra(nome_proprio(nome), 22);
+}
+
+}  // namespace
 
 std::vector<std::string> intestazione_scheda(std::string_view pagina) {
   return {
       "  ___________________                                               ______________",
       " |                   |                    SCHEDA " + std::string(pagina) + "               |              |",
-      " |   TRENO n. 40817  |                   da: Ostrale Centrale      |    V140 B    |",
-      " |___________________|                    a: Fiorna                |     105%     |",
+      " |" + a_sinistra("   TRENO n. " + std::string(nomi::codice_treno), 19) + "|" + luogo("da: ", nomi::origine) +
+          "|    V140 B    |",
+      " |___________________|" + luogo("a: ", nomi::destinazione) + "|     105%     |",
       "                                                                   |______________|",
       "  ___________________                ___________________",
       // The seven trailing blanks belong to the form.

@@ -1,18 +1,14 @@
 #include "driver/esecuzione.h"
 
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
-#include "documents/dati_note.h"
-#include "documents/dati_rallentamenti.h"
-#include "documents/dati_scheda.h"
+#include "driver/sorgente_incorporata.h"
 #include "formato/nomi_file.h"
-#include "scenario_text/dati_linea.h"
-#include "scenario_text/dati_treno.h"
-#include "scenario_text/nomi_scenario.h"
 
 namespace guida {
 namespace {
@@ -33,34 +29,49 @@ void verifica(const piattaforma::esito& esito) {
 
 // The compiler driver: compiles the two description files and, only when the
 // scenario compiled clean, writes the binary files.
-void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& nomi, bool calcola_tracciato) {
+void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& nomi, const testi_scenario& testi,
+                        bool calcola_tracciato) {
   const compilatore::opzioni opzioni{
-      .nome_base = std::string(testo_scenario::nomi::nome_base),
-      .codice_treno = std::string(testo_scenario::nomi::codice_treno),
+      .nome_base = testi.nome_base,
+      .codice_treno = testi.codice_treno,
       .calcola_tracciato = calcola_tracciato,
       .elimina_descrizioni = true,
   };
-  const compilatore::modello m = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
-  if (m.codice_errore != compilatore::errore::nessuno) {
-    std::string testo = testo_errore(m.codice_errore, m.posizione_errore);
+  const compilatore::compilato c = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
+  const auto pulito = c.pulito();
+  if (!pulito) {
+    std::string testo = testo_errore(c.errore.codice_errore, c.errore.posizione_errore);
     // Without it the user could not tell which file failed, or why.
-    if (!m.causa_errore.empty()) testo.append("\n").append(m.causa_errore);
+    if (!c.errore.causa_errore.empty()) testo.append("\n").append(c.errore.causa_errore);
     throw errore_fatale(testo);
   }
-  verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m));
+  verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *pulito));
 }
 
-// Form_Load's work, in its fixed order.
-void lavora(piattaforma::sistema& sistema) {
+// The platform says by an exception why it cannot name the program's folder:
+// a failure of the platform like any other, not a fault of the program.
+std::string cartella_del_programma(piattaforma::sistema& sistema) {
+  try {
+    return sistema.cartella_programma();
+  } catch (const std::runtime_error& e) {
+    throw errore_fatale(e.what());
+  }
+}
+
+// Form_Load's work, in its fixed order. A scenario that cannot be had stops
+// the run before anything is written.
+void lavora(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
+  testi_scenario testi;
+  verifica(sorgente.leggi(sistema, testi));
   piattaforma::file_system& fs = sistema.file();
-  const formato::nomi_file nomi = formato::forma_nomi(sistema.cartella_programma(), testo_scenario::nomi::nome_base,
-                                                      testo_scenario::nomi::codice_treno);
-  verifica(testo_scenario::dati_linea(fs, nomi.linea_txt));
-  verifica(testo_scenario::dati_treno(fs, nomi.treno_txt));
-  verifica(documenti::dati_note(fs, nomi.note_txt));
-  verifica(documenti::dati_rallentamenti(fs, nomi.rallentamenti_txt));
-  verifica(documenti::dati_scheda(fs, nomi.scheda_txt));
-  memorizza_percorso(fs, nomi, true);
+  const formato::nomi_file nomi =
+      formato::forma_nomi(cartella_del_programma(sistema), testi.nome_base, testi.codice_treno);
+  verifica(piattaforma::sostituisci_file(fs, nomi.linea_txt, testi.linea));
+  verifica(piattaforma::sostituisci_file(fs, nomi.treno_txt, testi.treno));
+  verifica(piattaforma::sostituisci_file(fs, nomi.note_txt, testi.note));
+  verifica(piattaforma::sostituisci_file(fs, nomi.rallentamenti_txt, testi.rallentamenti));
+  verifica(piattaforma::sostituisci_file(fs, nomi.scheda_txt, testi.scheda));
+  memorizza_percorso(fs, nomi, testi, true);
 }
 
 }  // namespace
@@ -79,18 +90,34 @@ std::string testo_errore(std::int32_t numero, std::int32_t posizione) {
   return testo;
 }
 
-int esegui(piattaforma::sistema& sistema) {
+std::string testo_errore_interno(std::string_view causa) {
+  return std::string(inizio_errore_interno) + std::string(causa);
+}
+
+int esegui(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
   sistema.mostra_attesa(messaggio_attesa);
+  std::string testo;
+  int stato = uscita_riuscita;
   try {
-    lavora(sistema);
+    lavora(sistema, sorgente);
+  } catch (const errore_fatale& e) {
+    testo = e.what();
+    stato = uscita_errore;
   } catch (const std::exception& e) {
-    // The box replaces the wait window rather than standing over it.
-    sistema.chiudi_attesa();
-    sistema.messaggio(titolo_programma, e.what());
-    return 1;
+    // A fault of the program, not of the scenario or the platform: said as
+    // such, and nothing is deleted because of it.
+    testo = testo_errore_interno(e.what());
+    stato = uscita_errore_interno;
   }
   sistema.chiudi_attesa();
-  return 0;
+  // The box replaces the wait window rather than standing over it.
+  if (stato != uscita_riuscita) sistema.messaggio(sorgente.titolo(sistema), testo);
+  return stato;
+}
+
+int esegui(piattaforma::sistema& sistema) {
+  sorgente_incorporata incorporata;
+  return esegui(sistema, incorporata);
 }
 
 }  // namespace guida

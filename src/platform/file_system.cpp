@@ -12,11 +12,10 @@ esito sostituisci(file_system& fs, const std::string& percorso, Scrivi scrivi) {
     scritto = fs.rinomina(temporaneo, percorso);
   }
   if (scritto.riuscito()) return scritto;
-  if (fs.esiste(temporaneo)) {
-    fs.elimina(temporaneo);  // best effort: the first failure is the one to report
-  }
+  // Best effort, and a temporary never made is no failure: the first failure is the one to report.
+  static_cast<void>(fs.elimina(temporaneo));
   // The user knows the target, not our temporary name.
-  return esito::errore(percorso, scritto.ragione());
+  return scritto.per(percorso);
 }
 
 }  // namespace
@@ -38,6 +37,13 @@ esito sostituisci_file(file_system& fs, const std::string& percorso, std::string
 esito sostituisci_file(file_system& fs, const std::string& percorso, pezzi_contenuto& pezzi) {
   return sostituisci(fs, percorso,
                      [&](const std::string& temporaneo) { return fs.scrivi_a_pezzi(temporaneo, pezzi); });
+}
+
+esito sostituisci_eseguibile(file_system& fs, const std::string& percorso, std::string_view contenuto) {
+  return sostituisci(fs, percorso, [&](const std::string& temporaneo) {
+    esito scritto = fs.scrivi(temporaneo, contenuto);
+    return scritto.riuscito() ? fs.rendi_eseguibile(temporaneo) : scritto;
+  });
 }
 
 }  // namespace piattaforma

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/esito.h"
 
@@ -16,9 +17,22 @@ class pezzi_contenuto {
   virtual std::string_view prossimo() = 0;
 };
 
+// A whole content as its one piece, so that a file system that streams writes
+// a whole content by the same path.
+class pezzo_unico : public pezzi_contenuto {
+ public:
+  explicit pezzo_unico(std::string_view contenuto) : contenuto_(contenuto) {}
+  std::string_view prossimo() override { return std::exchange(contenuto_, {}); }
+
+ private:
+  std::string_view contenuto_;
+};
+
 // Every file operation of the system goes through this interface, so that
 // the compiler and the writers run the same on disk, in memory (tests) and
-// under injected faults.
+// under injected faults. An operation on a file that is not there fails with
+// esito::non_trovato: act, and look at the outcome, rather than ask esiste()
+// first.
 class file_system {
  public:
   virtual ~file_system() = default;
@@ -35,6 +49,9 @@ class file_system {
   // Moves `da` over `a`, replacing an existing `a` in one step.
   virtual esito rinomina(const std::string& da, const std::string& a) = 0;
   virtual esito elimina(const std::string& percorso) = 0;
+  // Lets the file be run as a program, where the platform keeps such a mark
+  // on files (Windows runs any .exe). Pure, so that no wrapper forgets to pass it on.
+  virtual esito rendi_eseguibile(const std::string& percorso) = 0;
 };
 
 // Replaces `percorso` with exactly `contenuto`. The new content goes to a
@@ -43,6 +60,10 @@ class file_system {
 esito sostituisci_file(file_system& fs, const std::string& percorso, std::string_view contenuto);
 // The same, with the content in pieces.
 esito sostituisci_file(file_system& fs, const std::string& percorso, pezzi_contenuto& pezzi);
+
+// The same for a program: the temporary file is made runnable before the
+// rename, so `percorso` is never a program that cannot be run.
+esito sostituisci_eseguibile(file_system& fs, const std::string& percorso, std::string_view contenuto);
 
 // The name of the temporary file that sostituisci_file uses for `percorso`.
 std::string percorso_temporaneo(const std::string& percorso);

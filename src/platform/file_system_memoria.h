@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/file_system.h"
@@ -15,8 +16,10 @@ class file_system_memoria : public file_system {
   esito scrivi(const std::string& percorso, std::string_view contenuto) override;
   esito rinomina(const std::string& da, const std::string& a) override;
   esito elimina(const std::string& percorso) override;
+  esito rendi_eseguibile(const std::string& percorso) override;
 
   std::map<std::string, std::string> file;
+  std::set<std::string> eseguibili;  // the files marked runnable
 };
 
 }  // namespace piattaforma

@@ -11,6 +11,7 @@ namespace piattaforma {
 namespace {
 
 esito errore_di_sistema(const std::string& percorso, int codice) {
+  if (codice == ENOENT) return esito::non_trovato(percorso, std::strerror(codice));
   return esito::errore(percorso, std::strerror(codice));
 }
 
@@ -61,15 +62,20 @@ int scrivi_tutto(int fd, std::string_view dati) {
   return 0;
 }
 
-// Creates or truncates `percorso`, writes every piece `prossimo` gives until
-// an empty one, and closes the file.
-template <typename Prossimo>
-esito scrivi_file(const std::string& percorso, Prossimo prossimo) {
+}  // namespace
+
+esito file_system_posix::scrivi(const std::string& percorso, std::string_view contenuto) {
+  pezzo_unico pezzo(contenuto);
+  return file_system_posix::scrivi_a_pezzi(percorso, pezzo);
+}
+
+// Each piece goes straight to the file: a large file is never held whole.
+esito file_system_posix::scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi) {
   const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) {
     return errore_di_sistema(percorso, errno);
   }
-  for (std::string_view pezzo = prossimo(); !pezzo.empty(); pezzo = prossimo()) {
+  for (std::string_view pezzo = pezzi.prossimo(); !pezzo.empty(); pezzo = pezzi.prossimo()) {
     const int codice = scrivi_tutto(fd, pezzo);
     if (codice != 0) {
       ::close(fd);
@@ -86,22 +92,6 @@ esito scrivi_file(const std::string& percorso, Prossimo prossimo) {
   return esito::ok();
 }
 
-}  // namespace
-
-esito file_system_posix::scrivi(const std::string& percorso, std::string_view contenuto) {
-  bool dato = false;
-  return scrivi_file(percorso, [&]() -> std::string_view {
-    if (dato) return {};
-    dato = true;
-    return contenuto;
-  });
-}
-
-// Each piece goes straight to the file: a large file is never held whole.
-esito file_system_posix::scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi) {
-  return scrivi_file(percorso, [&] { return pezzi.prossimo(); });
-}
-
 esito file_system_posix::rinomina(const std::string& da, const std::string& a) {
   if (::rename(da.c_str(), a.c_str()) != 0) {
     return errore_di_sistema(a, errno);
@@ -111,6 +101,19 @@ esito file_system_posix::rinomina(const std::string& da, const std::string& a) {
 
 esito file_system_posix::elimina(const std::string& percorso) {
   if (::unlink(percorso.c_str()) != 0) {
+    return errore_di_sistema(percorso, errno);
+  }
+  return esito::ok();
+}
+
+// Whoever may read the file may run it, as `chmod +x` does under the usual umask.
+esito file_system_posix::rendi_eseguibile(const std::string& percorso) {
+  struct stat info {};
+  if (::stat(percorso.c_str(), &info) != 0) {
+    return errore_di_sistema(percorso, errno);
+  }
+  const mode_t lettura = info.st_mode & (S_IRUSR | S_IRGRP | S_IROTH);
+  if (::chmod(percorso.c_str(), (info.st_mode & 07777) | (lettura >> 2)) != 0) {
     return errore_di_sistema(percorso, errno);
   }
   return esito::ok();

@@ -12,6 +12,7 @@ class file_system_posix : public file_system {
   esito scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi) override;
   esito rinomina(const std::string& da, const std::string& a) override;
   esito elimina(const std::string& percorso) override;
+  esito rendi_eseguibile(const std::string& percorso) override;
 };
 
 }  // namespace piattaforma

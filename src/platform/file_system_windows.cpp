@@ -9,8 +9,12 @@
 namespace piattaforma {
 namespace {
 
-esito errore_di_sistema(const std::string& percorso) {
-  return esito::errore(descrivi_errore(percorso, ::GetLastError()));
+// The name goes in the esito once; the reason is the system's alone.
+esito errore_di_sistema(const std::string& percorso, DWORD codice = ::GetLastError()) {
+  if (codice == ERROR_FILE_NOT_FOUND || codice == ERROR_PATH_NOT_FOUND) {
+    return esito::non_trovato(percorso, ragione_di_sistema(codice));
+  }
+  return esito::errore(percorso, ragione_di_sistema(codice));
 }
 
 // Closes the handle on every way out; the write path closes it itself to check the result.
@@ -59,19 +63,38 @@ esito file_system_windows::leggi(const std::string& percorso, std::string& conte
   return esito::ok();
 }
 
+namespace {
+
+// Writes all of `dati`; false with the error left in GetLastError.
+bool scrivi_tutto(HANDLE file, std::string_view dati) {
+  while (!dati.empty()) {
+    const auto pezzo = static_cast<DWORD>(std::min(dati.size(), blocco_massimo));
+    DWORD scritti = 0;
+    if (!::WriteFile(file, dati.data(), pezzo, &scritti, nullptr)) return false;
+    if (scritti == 0) {
+      // No progress and no error: the device took nothing; report it rather than spin.
+      ::SetLastError(ERROR_WRITE_FAULT);
+      return false;
+    }
+    dati.remove_prefix(scritti);
+  }
+  return true;
+}
+
+}  // namespace
+
 esito file_system_windows::scrivi(const std::string& percorso, std::string_view contenuto) {
+  pezzo_unico pezzo(contenuto);
+  return file_system_windows::scrivi_a_pezzi(percorso, pezzo);
+}
+
+// Each piece goes straight to the file: a large file is never held whole.
+esito file_system_windows::scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi) {
   maniglia file(::CreateFileW(in_largo(percorso).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valida()) return errore_di_sistema(percorso);
-  while (!contenuto.empty()) {
-    const auto pezzo = static_cast<DWORD>(std::min(contenuto.size(), blocco_massimo));
-    DWORD scritti = 0;
-    if (!::WriteFile(file.get(), contenuto.data(), pezzo, &scritti, nullptr)) return errore_di_sistema(percorso);
-    if (scritti == 0) {
-      // No progress and no error: the device took nothing; report it rather than spin.
-      return esito::errore(descrivi_errore(percorso, ERROR_WRITE_FAULT));
-    }
-    contenuto.remove_prefix(scritti);
+  for (std::string_view pezzo = pezzi.prossimo(); !pezzo.empty(); pezzo = pezzi.prossimo()) {
+    if (!scrivi_tutto(file.get(), pezzo)) return errore_di_sistema(percorso);
   }
   if (!file.chiudi()) return errore_di_sistema(percorso);
   return esito::ok();

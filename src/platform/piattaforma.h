@@ -14,6 +14,8 @@ class sistema {
 
   // The directory of the running executable, without a trailing separator.
   virtual std::string cartella_programma() = 0;
+  // The running executable's own file: an installer reads its scenario from it.
+  virtual std::string percorso_programma() = 0;
   virtual file_system& file() = 0;
   // The wait window: shown without waiting and painted once; it takes no input.
   virtual void mostra_attesa(std::string_view testo) = 0;

@@ -17,15 +17,19 @@ namespace {
 class sistema_posix : public sistema {
  public:
   std::string cartella_programma() override {
+    const std::string eseguibile = percorso_programma();
+    const auto ultimo = eseguibile.rfind('/');
+    // For an executable in "/" this is the empty text, so that joining gives "/name".
+    return eseguibile.substr(0, ultimo);
+  }
+
+  std::string percorso_programma() override {
     char percorso[PATH_MAX];
     const ssize_t lunghezza = ::readlink("/proc/self/exe", percorso, sizeof percorso - 1);
     if (lunghezza <= 0) {
       throw std::runtime_error(std::string("/proc/self/exe: ") + std::strerror(errno));
     }
-    std::string eseguibile(percorso, static_cast<std::size_t>(lunghezza));
-    const auto ultimo = eseguibile.rfind('/');
-    // For an executable in "/" this is the empty text, so that joining gives "/name".
-    return eseguibile.substr(0, ultimo);
+    return std::string(percorso, static_cast<std::size_t>(lunghezza));
   }
 
   file_system& file() override { return file_; }

@@ -17,7 +17,7 @@ std::wstring percorso_eseguibile() {
   for (;;) {
     const DWORD lunghezza = ::GetModuleFileNameW(nullptr, percorso.data(), static_cast<DWORD>(percorso.size()));
     if (lunghezza == 0) {
-      throw std::runtime_error(descrivi_errore("GetModuleFileNameW", ::GetLastError()));
+      throw std::runtime_error("GetModuleFileNameW: " + ragione_di_sistema(::GetLastError()));
     }
     if (lunghezza < percorso.size()) {
       percorso.resize(lunghezza);
@@ -42,6 +42,8 @@ class sistema_windows : public sistema {
     const std::wstring eseguibile = percorso_eseguibile();
     return da_largo(std::wstring_view(eseguibile).substr(0, eseguibile.rfind(L'\\')));
   }
+
+  std::string percorso_programma() override { return da_largo(percorso_eseguibile()); }
 
   file_system& file() override { return file_; }
 

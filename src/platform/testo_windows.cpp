@@ -30,7 +30,7 @@ std::string da_largo(std::wstring_view testo) {
   return risultato;
 }
 
-std::string descrivi_errore(const std::string& nome, unsigned long codice) {
+std::string ragione_di_sistema(unsigned long codice) {
   char* testo = nullptr;
   const DWORD lunghezza = ::FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
@@ -45,7 +45,7 @@ std::string descrivi_errore(const std::string& nome, unsigned long codice) {
     ragione.pop_back();
   }
   if (ragione.empty()) ragione = "errore di sistema " + std::to_string(codice);
-  return nome + ": " + ragione;
+  return ragione;
 }
 
 }  // namespace piattaforma

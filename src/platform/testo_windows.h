@@ -12,7 +12,8 @@ std::wstring in_largo(std::string_view testo);
 // path is never silently changed into another one.
 std::string da_largo(std::wstring_view testo);
 
-// "<nome>: <the system's reason for `codice`>", for every failed call.
-std::string descrivi_errore(const std::string& nome, unsigned long codice);
+// The system's reason for the error `codice`, on one line and without the
+// file's name: the caller's esito puts the name in front of it.
+std::string ragione_di_sistema(unsigned long codice);
 
 }  // namespace piattaforma

@@ -37,6 +37,10 @@ inline constexpr std::array<std::string_view, 22> stazioni = {
     "FIORNA",            // 146150
 };
 
+// The ends of the line, which the documents' headings name.
+inline constexpr std::string_view origine = stazioni.front();
+inline constexpr std::string_view destinazione = stazioni.back();
+
 // The protection signal of the train sheet stands before this station.
 inline constexpr std::string_view stazione_segnale_protezione = "Roccaferro";
 

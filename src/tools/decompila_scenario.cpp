@@ -1,4 +1,3 @@
-#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,12 +6,6 @@
 #include "tools/decompila/esegui_decompila.h"
 
 int main(int argc, char** argv) {
-  try {
-    const std::vector<std::string> argomenti(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return decompila::esegui_decompila(argomenti, piattaforma::sistema_reale().file(), std::cout, std::cerr);
-  } catch (const std::exception& e) {
-    // Out of memory on an absurdly large file, and the like: say so, never abort.
-    std::cerr << "decompila_scenario: " << e.what() << '\n';
-    return decompila::uscita_anomalie;
-  }
+  const std::vector<std::string> argomenti(argv + (argc > 0 ? 1 : 0), argv + argc);
+  return decompila::esegui_decompila(argomenti, piattaforma::sistema_reale().file(), std::cout, std::cerr);
 }

@@ -15,6 +15,7 @@ struct prova_parser {
   compilatore::opzioni o{std::string(testo_scenario::nomi::nome_base),
                          std::string(testo_scenario::nomi::codice_treno), true, true};
   compilatore::modello m;
+  compilatore::errore_compilazione errore;
 
   // A position no rule writes, to see whether an error recorded one.
   static constexpr std::int32_t posizione_iniziale = 777;
@@ -23,9 +24,9 @@ struct prova_parser {
     m = compilatore::modello{};
     m.svuota_tabella();
     m.calcola_tracciato = o.calcola_tracciato;
-    m.codice_errore = 0;
-    m.posizione_errore = posizione_iniziale;
-    compilatore::memorizza_dati(fs, file, o, m);
+    errore = compilatore::errore_compilazione{};
+    errore.posizione_errore = posizione_iniziale;
+    compilatore::memorizza_dati(fs, file, o, m, errore);
   }
 
   void esegui(const std::string& linea, const std::string& treno) {

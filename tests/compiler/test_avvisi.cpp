@@ -153,7 +153,7 @@ TEST(Avvisi, WithoutASinkTheCompiledModelIsTheSame) {
   con.o.avvisi = &avvisi;
   con.esegui(linea, treno);
   EXPECT_FALSE(avvisi.empty());
-  EXPECT_EQ(senza.m.codice_errore, con.m.codice_errore);
+  EXPECT_EQ(senza.errore.codice_errore, con.errore.codice_errore);
   EXPECT_EQ(formato::contenuto_celle(senza.m.celle), formato::contenuto_celle(con.m.celle));
   EXPECT_EQ(formato::contenuto_tabella(senza.m.tabella), formato::contenuto_tabella(con.m.tabella));
   EXPECT_EQ(formato::contenuto_tracciato(senza.m.punti), formato::contenuto_tracciato(con.m.punti));
@@ -188,13 +188,13 @@ TEST(Avvisi, PostProcessingErrorsNameTheirSlowdownsRecord) {
     SCOPED_TRACE(caso.nome);
     prova_parser p;
     p.esegui(file_linea(""), file_treno(caso.treno));
-    ASSERT_EQ(p.m.codice_errore, 0);
-    compilatore::post_elabora(p.m);
-    EXPECT_EQ(p.m.codice_errore, caso.codice);
-    EXPECT_EQ(p.m.posizione_errore, caso.posizione);
-    EXPECT_EQ(p.m.origine_errore.in_file, T);
-    EXPECT_EQ(p.m.origine_errore.riga, caso.riga);
-    EXPECT_EQ(p.m.origine_errore.colonna, 1);
+    ASSERT_EQ(p.errore.codice_errore, 0);
+    compilatore::post_elabora(p.m, p.errore);
+    EXPECT_EQ(p.errore.codice_errore, caso.codice);
+    EXPECT_EQ(p.errore.posizione_errore, caso.posizione);
+    EXPECT_EQ(p.errore.origine_errore.in_file, T);
+    EXPECT_EQ(p.errore.origine_errore.riga, caso.riga);
+    EXPECT_EQ(p.errore.origine_errore.colonna, 1);
   }
 }
 
@@ -202,7 +202,7 @@ TEST(Avvisi, ReservedPlacesNameTheRecordThatTookThem) {
   // A kilometre board at 0 m lands in cell 1 with its table entry in dato1.
   prova_parser p;
   p.esegui(file_linea("pendenza, 0, 0\r\ncartello_indicatore, 0, (Km 1)\r\n"), file_treno("velocita, 0, 100\r\n"));
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(p.m.origine_riservati.in_file, L);
   EXPECT_EQ(p.m.origine_riservati.riga, 5);
   EXPECT_EQ(p.m.n_cartelli, 1);

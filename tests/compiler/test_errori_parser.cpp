@@ -145,8 +145,8 @@ TEST(ErroriParserTest, EachErrorWithItsPositionAndFiles) {
     if (k.linea) p.fs.file[p.file.linea] = *k.linea;
     if (k.treno != senza_file) p.fs.file[p.file.treno] = k.treno;
     p.esegui();
-    EXPECT_EQ(p.m.codice_errore, k.codice);
-    EXPECT_EQ(p.m.posizione_errore, k.posizione.value_or(prova_parser::posizione_iniziale));
+    EXPECT_EQ(p.errore.codice_errore, k.codice);
+    EXPECT_EQ(p.errore.posizione_errore, k.posizione.value_or(prova_parser::posizione_iniziale));
     EXPECT_EQ(p.resta_linea(), k.resta_linea);
     EXPECT_EQ(p.resta_treno(), k.resta_treno);
     EXPECT_FALSE(compilatore::descrizione_errore(k.codice).empty());
@@ -175,7 +175,7 @@ TEST(ErroriParserTest, BoundariesJustInsideAreAccepted) {
     SCOPED_TRACE(k.nome);
     prova_parser p;
     p.esegui(k.linea, k.treno);
-    EXPECT_EQ(p.m.codice_errore, 0);
+    EXPECT_EQ(p.errore.codice_errore, 0);
   }
 }
 

@@ -39,7 +39,7 @@ TEST(FineFile, LastRecordWithoutEndLineIsDropped) {
                           (caso.nel_treno ? "[fine]\r\n" : fine);
       std::string treno = "[generale]\r\n" + (caso.nel_treno ? caso.record + fine : "[fine]\r\n");
       p.esegui(linea, treno);
-      EXPECT_EQ(p.m.codice_errore, 0);
+      EXPECT_EQ(p.errore.codice_errore, 0);
       EXPECT_EQ(caso.applicato(p.m), con_fine) << (con_fine ? "kept" : "dropped");
       if (!con_fine && caso.nel_treno) {
         EXPECT_EQ(p.m.tabella[1].nome, "");  // a dropped station leaves its entry empty

@@ -15,7 +15,7 @@ namespace {
 const compilatore::sorgenti sorgenti{"p/Ostrale_Fiorna_linea.txt", "p/Ostrale_Fiorna_40817-.txt"};
 const compilatore::opzioni opzioni{"Ostrale_Fiorna", "40817", 1, true};
 
-compilatore::modello compila(const std::string& linea, const std::string& treno) {
+compilatore::compilato compila(const std::string& linea, const std::string& treno) {
   piattaforma::file_system_memoria fs;
   fs.file[sorgenti.linea] = linea;
   fs.file[sorgenti.treno] = treno;
@@ -107,7 +107,7 @@ const caso casi[] = {
     {"CR without LF", sostituisci(linea(""), "\r\n", "\r"), sostituisci(treno(""), "\r\n", "\r"), 0},
     {"LF without CR", sostituisci(linea(""), "\r\n", "\n"), sostituisci(treno(""), "\r\n", "\n"), 0},
     // A NUL byte is just a byte: it ends no item and is no digit.
-    {"NUL inside a number", linea("pendenza, 50\0" "00, -8\r\n"), treno(""), 25},
+    {"NUL inside a number", linea(std::string("pendenza, 50") + '\0' + "00, -8\r\n"), treno(""), 25},
     {"NUL inside a keyword", linea(std::string("pend\0enza, 5000, -8\r\n", 21)), treno(""), 0},
     {"NUL file", std::string(64, '\0'), treno(""), 102},
     // Empty files.
@@ -128,19 +128,21 @@ std::string leggi_dati(const std::string& nome) { return leggi_file(std::string(
 TEST(IngressiOstili, EveryMalformedRecordGivesItsNumberedErrorAndTheScenarioStillCompiles) {
   for (const auto& c : casi) {
     SCOPED_TRACE(c.nome);
-    const compilatore::modello m = compila(c.linea, c.treno);
-    EXPECT_EQ(m.codice_errore, c.codice);
+    const compilatore::compilato fatto = compila(c.linea, c.treno);
+    const compilatore::errore_compilazione& e = fatto.errore;
+    EXPECT_EQ(e.codice_errore, c.codice);
     // Every refusal is a known number the user can look up.
-    EXPECT_FALSE(compilatore::descrizione_errore(m.codice_errore).empty() && m.codice_errore != 0);
-    if (m.codice_errore == 0) {
+    EXPECT_FALSE(compilatore::descrizione_errore(e.codice_errore).empty() && e.codice_errore != 0);
+    if (e.codice_errore == 0) {
       // Accepted input must also go through the writers.
-      EXPECT_EQ(formato::contenuto_celle(m.celle).size(), m.celle.size() * formato::byte_cella);
+      EXPECT_EQ(formato::contenuto_celle(fatto.m.celle).size(), fatto.m.celle.size() * formato::byte_cella);
     }
   }
   // Nothing the bad input did lingers: the embedded scenario compiles to its expected files.
-  const compilatore::modello m =
+  const compilatore::compilato fatto =
       compila(leggi_dati("Ostrale_Fiorna_linea.txt"), leggi_dati("Ostrale_Fiorna_40817-.txt"));
-  ASSERT_EQ(m.codice_errore, 0);
+  ASSERT_EQ(fatto.errore.codice_errore, 0);
+  const compilatore::modello& m = fatto.m;
   EXPECT_TRUE(formato::contenuto_tracciato(m.punti) == leggi_dati("Ostrale_Fiorna_linea.dat"));
   EXPECT_TRUE(formato::contenuto_tabella(m.tabella) == leggi_dati("Ostrale_Fiorna_40817.sim"));
   EXPECT_TRUE(formato::contenuto_celle(m.celle) == leggi_dati("Ostrale_Fiorna_40817.dat"));
@@ -149,13 +151,15 @@ TEST(IngressiOstili, EveryMalformedRecordGivesItsNumberedErrorAndTheScenarioStil
 TEST(IngressiOstili, LoneCrAndLoneLfEndLinesAsCrLfDoes) {
   const std::string corpo_linea = "pendenza, 5000\r\n-8\r\ncartello_indicatore, 3000, (Km 3)\r\n";
   const std::string corpo_treno = "orologio, 17\r\n4 30\r\nsegnale, 1650, 2, 4, 0, 0, 0, 2, 1, 0, 0, 0\r\n";
-  const compilatore::modello crlf = compila(linea(corpo_linea), treno(corpo_treno));
-  ASSERT_EQ(crlf.codice_errore, 0);
+  const compilatore::compilato fatto_crlf = compila(linea(corpo_linea), treno(corpo_treno));
+  ASSERT_EQ(fatto_crlf.errore.codice_errore, 0);
+  const compilatore::modello& crlf = fatto_crlf.m;
   for (const char* fine : {"\r", "\n"}) {
     SCOPED_TRACE(fine[0] == '\r' ? "CR" : "LF");
-    const compilatore::modello m = compila(sostituisci(linea(corpo_linea), "\r\n", fine),
-                                          sostituisci(treno(corpo_treno), "\r\n", fine));
-    ASSERT_EQ(m.codice_errore, 0);
+    const compilatore::compilato fatto = compila(sostituisci(linea(corpo_linea), "\r\n", fine),
+                                                sostituisci(treno(corpo_treno), "\r\n", fine));
+    ASSERT_EQ(fatto.errore.codice_errore, 0);
+    const compilatore::modello& m = fatto.m;
     EXPECT_TRUE(formato::contenuto_celle(m.celle) == formato::contenuto_celle(crlf.celle));
     EXPECT_TRUE(formato::contenuto_tabella(m.tabella) == formato::contenuto_tabella(crlf.tabella));
     EXPECT_EQ(m.tabella[formato::voce_ripetizione].gruppo_b2, 4);

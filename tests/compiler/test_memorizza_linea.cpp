@@ -21,7 +21,7 @@ class LineaTest : public ::testing::Test {
 
 TEST_F(LineaTest, LengthSizesGridAndGeometryAndBothFilesGo) {
   compila("");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(p.m.n_celle, 3180);
   EXPECT_EQ(p.m.celle.size(), 3181u);
   EXPECT_EQ(p.m.lunghezza_estesa, 159000);
@@ -36,19 +36,19 @@ TEST_F(LineaTest, LengthSizesGridAndGeometryAndBothFilesGo) {
 TEST_F(LineaTest, AuthorFilesAreNeverDeleted) {
   p.o.elimina_descrizioni = false;
   compila("");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_TRUE(p.resta_linea());
   EXPECT_TRUE(p.resta_treno());
 }
 
 TEST_F(LineaTest, LineLengthLimit) {
   p.esegui(file_linea("", "1000000"), file_treno(""));
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(p.m.n_celle, 20140);
   p.esegui(file_linea("", "1000001"), file_treno(""));
-  EXPECT_EQ(p.m.codice_errore, 1);
+  EXPECT_EQ(p.errore.codice_errore, 1);
   EXPECT_FALSE(p.m.ha_griglia());
-  EXPECT_EQ(p.m.posizione_errore, prova_parser::posizione_iniziale);
+  EXPECT_EQ(p.errore.posizione_errore, prova_parser::posizione_iniziale);
 }
 
 TEST_F(LineaTest, SignalRepetition) {
@@ -69,7 +69,7 @@ TEST_F(LineaTest, SignalRepetition) {
     SCOPED_TRACE(k.riga);
     p.esegui(std::string("[generale]\r\nlunghezza percorso, 152000\r\n") + k.riga + "\r\n[curve]\r\n[fine]\r\n",
              file_treno(""));
-    EXPECT_EQ(p.m.codice_errore, k.codice);
+    EXPECT_EQ(p.errore.codice_errore, k.codice);
     EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].inizio, k.inizio);
     EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].fine, k.fine);
     EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].progressiva, k.conteggio);
@@ -91,7 +91,7 @@ TEST_F(LineaTest, GeneralSectionRecordsCommentsAndCase) {
       "[curve]\r\n"
       "[fine]\r\n",
       file_treno(""));
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   // Ordered by position: "due" (300) first, then "tre" (100), then the empty "uno".
   EXPECT_EQ(p.m.tabella[formato::voce_progressiva_tre].inizio, 300);
   EXPECT_EQ(p.m.tabella[formato::voce_progressiva_tre].fine, 400);
@@ -106,7 +106,7 @@ TEST_F(LineaTest, GeneralSectionRecordsCommentsAndCase) {
 
 TEST_F(LineaTest, GradientsCoverCellsUpToTheNextEntry) {
   compila("---------- pendenze ----------\r\npendenza, 0, 0\r\npendenza, 5000, -8\r\n[pendenze]\r\n");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   for (int i = 0; i <= 99; ++i) EXPECT_EQ(c(i).pendenza, 100) << i;
   for (int i = 100; i <= 3177; ++i) ASSERT_EQ(c(i).pendenza, 92) << i;
   for (int i = 3178; i <= 3180; ++i) EXPECT_EQ(c(i).pendenza, 0) << i;
@@ -114,14 +114,14 @@ TEST_F(LineaTest, GradientsCoverCellsUpToTheNextEntry) {
 
 TEST_F(LineaTest, PositionCheckAtTheEndOfTheGrid) {
   compila("pendenza, 158900, 3\r\n");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(c(3177).pendenza, 100);
   EXPECT_EQ(c(3178).pendenza, 103);
 
   // Error 15 ends only the body: the fills and the service file still run.
   compila("pendenza, 158950, 3\r\npendenza, 0, 9\r\n", "velocita, 0, 100\r\n");
-  EXPECT_EQ(p.m.codice_errore, 15);
-  EXPECT_EQ(p.m.posizione_errore, 158950);
+  EXPECT_EQ(p.errore.codice_errore, 15);
+  EXPECT_EQ(p.errore.posizione_errore, 158950);
   EXPECT_EQ(c(3177).pendenza, 100);
   EXPECT_EQ(c(3177).vel_limite, 20);
   EXPECT_EQ(p.m.punti.assegnati, 158999);
@@ -133,7 +133,7 @@ TEST_F(LineaTest, SpeedBoards) {
   compila(
       "indicatori_vmax, 700, 100, 110, 115, 0, 100, 110, 115, 0\r\n"
       "indicatori_vmax, 2000, 60, 70, 80, 1, , , , 2\r\n");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(c(15).evento, 6);
   EXPECT_EQ(c(15).dato1, 2020);
   EXPECT_EQ(c(15).dato2, 2222);
@@ -152,7 +152,7 @@ TEST_F(LineaTest, SpeedBoardValuesAreRoundedAndMustFit) {
   EXPECT_EQ(c(15).dato2, 13);  // 12.6
   EXPECT_EQ(c(15).dato3, 18);  // 17.6
   compila("indicatori_vmax, 700, 1700, 0, 0, 0, 0, 0, 0, 0\r\n");
-  EXPECT_EQ(p.m.codice_errore, 25);  // 34000 does not fit a 16-bit field
+  EXPECT_EQ(p.errore.codice_errore, 25);  // 34000 does not fit a 16-bit field
 }
 
 TEST_F(LineaTest, MountainWithMarkers) {
@@ -160,7 +160,7 @@ TEST_F(LineaTest, MountainWithMarkers) {
   compila(
       "indicatori_vmax, 141850, 100, 110, 115, 0, 100, 110, 115, 0\r\n"
       "montagna, 141550, 143050, 11\r\n");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(p.m.n_montagne, 1);
   EXPECT_EQ(p.m.montagne_inizio[1], 141550);
   EXPECT_EQ(p.m.montagne_fine[1], 143050);
@@ -180,7 +180,7 @@ TEST_F(LineaTest, MountainWithMarkers) {
 
 TEST_F(LineaTest, MountainGapRule) {
   compila("montagna, 1000, 2000, 1\r\nmontagna, 2150, 3000, 2\r\nmontagna, 3200, 4000, 4\r\n");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(c(20).tipo_montagna, 1);
   EXPECT_EQ(c(43).tipo_montagna, 3);  // 150 m after the first: one stretch
   EXPECT_EQ(c(64).tipo_montagna, 4);  // 200 m after: its own kind
@@ -188,7 +188,7 @@ TEST_F(LineaTest, MountainGapRule) {
 
 TEST_F(LineaTest, KilometreBoardsFillTheTableDownward) {
   compila("cartello_indicatore, 1000, (Km 1)\r\ncartello_indicatore, 2000, (Km 2) (Varesca)\r\n");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(c(21).evento, 14);
   EXPECT_EQ(c(21).dato1, 80);
   EXPECT_EQ(c(41).evento, 14);
@@ -199,7 +199,7 @@ TEST_F(LineaTest, KilometreBoardsFillTheTableDownward) {
 
 TEST_F(LineaTest, WeakMarkerAcceptsABoard) {
   compila("montagna, 1000, 2000, 11\r\ncartello_indicatore, 1100, (Km 1)\r\n");
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(c(23).evento, 14);
 }
 
@@ -207,11 +207,11 @@ TEST_F(LineaTest, EightyBoardsFitTheEightyFirstIsRefused) {
   std::string corpo;
   for (int i = 0; i < 80; ++i) corpo += "cartello_indicatore, " + std::to_string(1000 + 100 * i) + ", (Km)\r\n";
   compila(corpo);
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(p.m.tabella[1].nome, "(Km)");
   compila(corpo + "cartello_indicatore, 20000, (Km)\r\n");
-  EXPECT_EQ(p.m.codice_errore, 32);
-  EXPECT_EQ(p.m.posizione_errore, 20000);
+  EXPECT_EQ(p.errore.codice_errore, 32);
+  EXPECT_EQ(p.errore.posizione_errore, 20000);
   EXPECT_EQ(p.m.tabella[0].nome, "");
 }
 
@@ -221,21 +221,21 @@ TEST_F(LineaTest, EightyMountainsFitTheEightyFirstIsRefused) {
     corpo += "montagna, " + std::to_string(1000 * i) + ", " + std::to_string(1000 * i + 200) + ", 1\r\n";
   }
   compila(corpo);
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(p.m.n_montagne, 80);
   EXPECT_EQ(p.m.montagne_inizio[80], 79000);
   compila(corpo + "montagna, 90000, 91000, 1\r\n");
-  EXPECT_EQ(p.m.codice_errore, 30);
-  EXPECT_EQ(p.m.posizione_errore, 90000);
+  EXPECT_EQ(p.errore.codice_errore, 30);
+  EXPECT_EQ(p.errore.posizione_errore, 90000);
   EXPECT_EQ(p.m.n_montagne, 80);
 }
 
 TEST_F(LineaTest, RecordsWhereTheFailingRecordBegins) {
   compila("pendenza, 0, 0\r\n  indicatori_vmax, 700, 1,1,1,0,1,1,1,0\r\n  cartello_indicatore, 700, x\r\n");
-  EXPECT_EQ(p.m.codice_errore, 6);
-  EXPECT_EQ(p.m.origine_errore.in_file, compilatore::origine::file::linea);
-  EXPECT_EQ(p.m.origine_errore.riga, 6);
-  EXPECT_EQ(p.m.origine_errore.colonna, 3);
+  EXPECT_EQ(p.errore.codice_errore, 6);
+  EXPECT_EQ(p.errore.origine_errore.in_file, compilatore::origine::file::linea);
+  EXPECT_EQ(p.errore.origine_errore.riga, 6);
+  EXPECT_EQ(p.errore.origine_errore.colonna, 3);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ TEST(ParoleChiave, EveryMatchingRecordReadsInTheFormatsOrder) {
     prova_parser p;
     // The gradient is tested first: it takes 5000, -8; the mountain 10000, 12000, 1.
     p.esegui(file_linea(std::string(chiave) + ", 5000, -8, 10000, 12000, 1\r\n"), file_treno(""));
-    ASSERT_EQ(p.m.codice_errore, 0);
+    ASSERT_EQ(p.errore.codice_errore, 0);
     EXPECT_EQ(cella(p, 99).pendenza, 100);
     EXPECT_EQ(cella(p, 100).pendenza, 92);
     EXPECT_EQ(cella(p, 199).tipo_montagna, 0);
@@ -33,7 +33,7 @@ TEST(ParoleChiave, EveryMatchingRecordReadsInTheFormatsOrder) {
     prova_parser p;
     // Speed before adhesion; clock before sand.
     p.esegui(file_linea(""), file_treno(std::string(chiave) + ", 0, 100, 0, 90\r\nsabbia orologio, 17 4 30, 40\r\n"));
-    ASSERT_EQ(p.m.codice_errore, 0);
+    ASSERT_EQ(p.errore.codice_errore, 0);
     EXPECT_EQ(cella(p, 0).vel_limite, 20);
     EXPECT_EQ(cella(p, 0).aderenza, 90);
     EXPECT_EQ(p.m.tabella[formato::voce_ripetizione].gruppo_b1, 17);
@@ -46,7 +46,7 @@ TEST(ParoleChiave, EveryMatchingRecordReadsInTheFormatsOrder) {
     // The general section has its own order: uno, due, tre.
     p.esegui("[generale]\r\nlunghezza percorso, 152000\r\nsfondo tre due uno, 7, 6, 5\r\n[curve]\r\n[fine]\r\n",
              file_treno(""));
-    ASSERT_EQ(p.m.codice_errore, 0);
+    ASSERT_EQ(p.errore.codice_errore, 0);
     EXPECT_EQ(p.m.tabella[formato::voce_nome_base].inizio, 7);
     EXPECT_EQ(p.m.tabella[formato::voce_nome_base].progressiva, 6);
     EXPECT_EQ(p.m.tabella[formato::voce_nome_base].fine, 5);
@@ -57,8 +57,8 @@ TEST(ParoleChiave, ARecordThatStopsTheReadingStopsTheRecordsAfterIt) {
   prova_parser p;
   // The gradient lies beyond the grid (error 15): the mountain's values are never read.
   p.esegui(file_linea("pendenza montagna, 158950, 3, 0, 1000, 1\r\n"), file_treno(""));
-  EXPECT_EQ(p.m.codice_errore, 15);
-  EXPECT_EQ(p.m.posizione_errore, 158950);
+  EXPECT_EQ(p.errore.codice_errore, 15);
+  EXPECT_EQ(p.errore.posizione_errore, 158950);
   EXPECT_EQ(p.m.n_montagne, 0);
   EXPECT_EQ(cella(p, 10).tipo_montagna, 0);
 }
@@ -96,7 +96,7 @@ TEST(ParoleChiave, WithoutTheGeometryACurveIsKnownAndItsValuesAreNotWarnedAbout)
   std::vector<compilatore::avviso> avvisi;
   p.o.avvisi = &avvisi;
   p.esegui(file_linea("curvas3, 1900, 600\r\npendenza curvad3, 0, 4\r\n"), file_treno(""));
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_TRUE(avvisi.empty());
   EXPECT_EQ(cella(p, 0).pendenza, 104);
 }

@@ -87,15 +87,16 @@ void verifica(const caso& k) {
     attesa[static_cast<std::size_t>(p.cella)].dato1 = p.dato1;
   }
 
-  post_elabora(m);
+  errore_compilazione e;
+  post_elabora(m, e);
 
   ASSERT_EQ(m.celle.size(), attesa.size());
   EXPECT_EQ(descrivi(m.celle), descrivi(attesa));
   for (std::size_t i = 0; i < attesa.size(); ++i) {
     EXPECT_TRUE(uguali(m.celle[i], attesa[i])) << "cell " << i;
   }
-  EXPECT_EQ(m.codice_errore, k.codice_errore);
-  EXPECT_EQ(m.posizione_errore, k.posizione_errore);
+  EXPECT_EQ(e.codice_errore, k.codice_errore);
+  EXPECT_EQ(e.posizione_errore, k.posizione_errore);
 }
 
 TEST(Minimo, ReturnsTheSmallerOfTwoValues) {
@@ -111,9 +112,10 @@ TEST(Minimo, ReturnsTheSmallerOfTwoValues) {
 
 TEST(PostElabora, EmptyOrTinyGridIsLeftAlone) {
   modello vuoto;
-  post_elabora(vuoto);
+  errore_compilazione e;
+  post_elabora(vuoto, e);
   EXPECT_FALSE(vuoto.ha_griglia());
-  EXPECT_EQ(vuoto.codice_errore, 0);
+  EXPECT_EQ(e.codice_errore, 0);
 
   verifica({"two cells", 1, {{1, I, 100}}, {}});
   verifica({"three cells", 2, {{1, I, 100}, {2, S}}, {}});

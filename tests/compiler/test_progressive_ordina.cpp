@@ -2,9 +2,9 @@
 
 #include <array>
 #include <limits>
-#include <stdexcept>
 #include <string>
 
+#include "compiler/lettura_dati.h"
 #include "compiler/memorizza_dati.h"
 #include "compiler/modello.h"
 #include "formato/voci.h"
@@ -74,7 +74,8 @@ TEST(ProgressiveOrdinaTest, AFlaggedValueThatCannotGrowFails) {
   m.tabella[formato::voce_progressiva_tre] = {};
   m.tabella[formato::voce_progressiva_uno].fine = std::numeric_limits<std::int32_t>::max() - 50;
   m.tabella[formato::voce_progressiva_uno].progressiva = 1;
-  EXPECT_THROW(compilatore::progressive_ordina(m), std::overflow_error);
+  // A failure of the input, which the parse turns into its generic error.
+  EXPECT_THROW(compilatore::progressive_ordina(m), compilatore::lettura::guasto);
 }
 
 }  // namespace

@@ -33,17 +33,18 @@ TEST(RegressioniFuzz, EveryStoredInputEndsInAKnownOutcome) {
     fs.file[sorgenti.linea] = ingresso.substr(0, taglio);
     fs.file[sorgenti.treno] = taglio == std::string::npos ? "" : ingresso.substr(taglio + separatore_file.size());
 
-    const compilatore::modello m = compilatore::compila(fs, sorgenti, {"Ostrale_Fiorna", "40817", 1, true});
+    const compilatore::compilato fatto = compilatore::compila(fs, sorgenti, {"Ostrale_Fiorna", "40817", 1, true});
     ++letti;
     // The line file is always consumed; the service file stays only when the line file stopped the parse.
     EXPECT_FALSE(fs.esiste(sorgenti.linea));
-    if (m.codice_errore != 0) {
-      EXPECT_FALSE(compilatore::descrizione_errore(m.codice_errore).empty()) << m.codice_errore;
+    const auto pulito = fatto.pulito();
+    if (!pulito) {
+      EXPECT_FALSE(compilatore::descrizione_errore(fatto.errore.codice_errore).empty()) << fatto.errore.codice_errore;
       continue;
     }
     EXPECT_FALSE(fs.esiste(sorgenti.treno));
-    EXPECT_EQ(formato::contenuto_celle(m.celle).size(), m.celle.size() * formato::byte_cella);
-    EXPECT_TRUE(compilatore::scrivi_compilato(fs, {"p/a.dat", "p/b.sim", "p/c.dat"}, m).riuscito());
+    EXPECT_EQ(formato::contenuto_celle(fatto.m.celle).size(), fatto.m.celle.size() * formato::byte_cella);
+    EXPECT_TRUE(compilatore::scrivi_compilato(fs, {"p/a.dat", "p/b.sim", "p/c.dat"}, *pulito).riuscito());
   }
   EXPECT_GT(letti, 0);
 }

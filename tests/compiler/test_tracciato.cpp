@@ -26,7 +26,7 @@ struct pianta {
 TEST(TracciatoTest, StraightThenRightThenLeftCurve) {
   prova_parser p;
   p.esegui(file_linea("curvad3, 1900, 600\r\ncurvas2, 4000, 500\r\n", "1000"), file_treno(""));
-  ASSERT_EQ(p.m.codice_errore, 0);
+  ASSERT_EQ(p.errore.codice_errore, 0);
 
   pianta atteso(8001);
   std::size_t q = 2;
@@ -59,7 +59,7 @@ TEST(TracciatoTest, StraightThenRightThenLeftCurve) {
 TEST(TracciatoTest, LeftCurveTurnsTowardMinusX) {
   prova_parser p;
   p.esegui(file_linea("curvas3, 1900, 600\r\n", "1000"), file_treno(""));
-  ASSERT_EQ(p.m.codice_errore, 0);
+  ASSERT_EQ(p.errore.codice_errore, 0);
   EXPECT_EQ(p.m.punti.x[1900], 0.0);
   EXPECT_EQ(p.m.punti.x[1901], -0.0004);
   EXPECT_LT(p.m.punti.x[2500], 0.0);
@@ -68,7 +68,7 @@ TEST(TracciatoTest, LeftCurveTurnsTowardMinusX) {
 TEST(TracciatoTest, CurveStartingBehindTheCounterHasNoStraightPart) {
   prova_parser p;
   p.esegui(file_linea("curvad3, 1000, 1000\r\ncurvad4, 1500, 1000\r\n", "1000"), file_treno(""));
-  ASSERT_EQ(p.m.codice_errore, 0);
+  ASSERT_EQ(p.errore.codice_errore, 0);
   pianta atteso(8001);
   std::size_t q = 2;
   atteso.fino_a(1000, 0, q);
@@ -88,7 +88,7 @@ TEST(TracciatoTest, TheFirstClassDigitFoundInOrderOneToSixWins) {
   ventuno.esegui(file_linea("curvad21, 1000, 500\r\n", "1000"), file_treno(""));
   prova_parser due;
   due.esegui(file_linea("curvad2, 1000, 500\r\n", "1000"), file_treno(""));
-  ASSERT_EQ(ventuno.m.codice_errore, 0);
+  ASSERT_EQ(ventuno.errore.codice_errore, 0);
   EXPECT_EQ(ventuno.m.punti.x, uno.m.punti.x);
   EXPECT_EQ(ventuno.m.punti.y, uno.m.punti.y);
   EXPECT_NE(ventuno.m.punti.x, due.m.punti.x);
@@ -99,7 +99,7 @@ TEST(TracciatoTest, WithoutTheFlagCurvesAreSkippedWholly) {
   p.o.calcola_tracciato = false;
   // Without the flag even a curve with no class is no error.
   p.esegui(file_linea("curva, 1900, 600\r\npendenza, 0, 4\r\n", "1000"), file_treno(""));
-  EXPECT_EQ(p.m.codice_errore, 0);
+  EXPECT_EQ(p.errore.codice_errore, 0);
   EXPECT_FALSE(p.m.punti.esiste());
   EXPECT_EQ(p.m.celle[0].pendenza, 104);
 }

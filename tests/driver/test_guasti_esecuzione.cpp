@@ -116,7 +116,7 @@ TEST_F(GuastiEsecuzione, EveryWriteFaultOnEveryOutputKeepsTheOlderFile) {
       const std::string percorso = in_programma(uscite[i].nome);
       SCOPED_TRACE(std::string(g.nome) + " on " + percorso);
       pianta_precedenti();
-      EXPECT_NE(esegui(g.tipo, percorso), 0);
+      EXPECT_EQ(esegui(g.tipo, percorso), guida::uscita_errore);
       verifica_messaggio(percorso, g.ragione);
       verifica_file(i, i >= primo_binario);
     }
@@ -125,7 +125,7 @@ TEST_F(GuastiEsecuzione, EveryWriteFaultOnEveryOutputKeepsTheOlderFile) {
 
 TEST_F(GuastiEsecuzione, UnwritableDirectoryKeepsEveryOlderFile) {
   const std::string primo = in_programma(uscite[0].nome);
-  EXPECT_NE(esegui(guasto::cartella_bloccata, primo), 0);
+  EXPECT_EQ(esegui(guasto::cartella_bloccata, primo), guida::uscita_errore);
   verifica_messaggio(primo, file_system_guasto::ragione_cartella);
   verifica_file(0, false);
 }
@@ -135,7 +135,7 @@ TEST_F(GuastiEsecuzione, UnreadableDescriptionFileStopsBeforeAnyBinary) {
     const std::string percorso = in_programma(uscite[i].nome);
     SCOPED_TRACE(percorso);
     pianta_precedenti();
-    EXPECT_NE(esegui(guasto::lettura_fallita, percorso), 0);
+    EXPECT_EQ(esegui(guasto::lettura_fallita, percorso), guida::uscita_errore);
     verifica_messaggio(percorso, file_system_guasto::ragione_lettura);
     ASSERT_EQ(messaggi.size(), 1u);
     EXPECT_NE(messaggi[0].find("Errore n. 25"), std::string::npos) << messaggi[0];
@@ -150,7 +150,7 @@ TEST_F(GuastiEsecuzione, UndeletableDescriptionFileStopsBeforeAnyBinary) {
     const std::string percorso = in_programma(uscite[i].nome);
     SCOPED_TRACE(percorso);
     pianta_precedenti();
-    EXPECT_NE(esegui(guasto::eliminazione_fallita, percorso), 0);
+    EXPECT_EQ(esegui(guasto::eliminazione_fallita, percorso), guida::uscita_errore);
     verifica_messaggio(percorso, file_system_guasto::ragione_eliminazione);
     // The file that would not go is the new one, whole; the other description is gone.
     EXPECT_TRUE(memoria.file[percorso] == nuovo(uscite[i].nome));
@@ -158,6 +158,26 @@ TEST_F(GuastiEsecuzione, UndeletableDescriptionFileStopsBeforeAnyBinary) {
     for (int b = primo_binario; b < n_uscite; ++b) {
       EXPECT_TRUE(memoria.file[in_programma(uscite[b].nome)] == precedente(uscite[b].nome)) << uscite[b].nome;
     }
+  }
+}
+
+// A fault of the program while the compile reads a description file: said as
+// a fault of the program, with its own exit status, and nothing deleted
+// because of it. The line description, read and consumed before, is gone as in
+// any run; the service description stays; no binary is touched.
+TEST_F(GuastiEsecuzione, FaultOfTheProgramIsSaidAsSuchAndDeletesNothing) {
+  const std::string percorso = in_programma(uscite[1].nome);
+  EXPECT_EQ(esegui(guasto::difetto_interno, percorso), guida::uscita_errore_interno);
+  EXPECT_EQ(iniettati, 1);
+  EXPECT_EQ(eventi, (std::vector<std::string>{"mostra Attendere", "chiudi", "messaggio genera_scenario"}));
+  EXPECT_EQ(messaggi, std::vector<std::string>{"Errore interno del programma: " +
+                                               std::string(file_system_guasto::ragione_difetto)});
+  EXPECT_FALSE(memoria.esiste(in_programma(uscite[0].nome)));
+  EXPECT_TRUE(memoria.file[percorso] == nuovo(uscite[1].nome)) << "the service description was deleted";
+  for (int i = 2; i < n_uscite; ++i) {
+    SCOPED_TRACE(uscite[i].nome);
+    const std::string atteso = i < primo_binario ? nuovo(uscite[i].nome) : precedente(uscite[i].nome);
+    EXPECT_TRUE(memoria.file[in_programma(uscite[i].nome)] == atteso);
   }
 }
 

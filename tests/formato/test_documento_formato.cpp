@@ -44,9 +44,12 @@ std::map<std::string, std::string> file_compilati() {
   EXPECT_TRUE(testo_scenario::dati_treno(fs, n.treno_txt).riuscito());
   const compilatore::opzioni o{.nome_base = std::string(nomi::nome_base),
                                .codice_treno = std::string(nomi::codice_treno)};
-  const compilatore::modello m = compilatore::compila(fs, {n.linea_txt, n.treno_txt}, o);
-  EXPECT_EQ(m.codice_errore, 0);
-  EXPECT_TRUE(compilatore::scrivi_compilato(fs, {n.tracciato_dat, n.tabella_sim, n.celle_dat}, m).riuscito());
+  const compilatore::compilato fatto = compilatore::compila(fs, {n.linea_txt, n.treno_txt}, o);
+  const auto pulito = fatto.pulito();
+  EXPECT_TRUE(pulito) << "errore " << fatto.errore.codice_errore;
+  if (pulito) {
+    EXPECT_TRUE(compilatore::scrivi_compilato(fs, {n.tracciato_dat, n.tabella_sim, n.celle_dat}, *pulito).riuscito());
+  }
   std::map<std::string, std::string> file;
   for (const std::string* percorso : {&n.tracciato_dat, &n.tabella_sim, &n.celle_dat}) {
     file[percorso->substr(percorso->find_last_of("/\\") + 1)] = fs.file[*percorso];

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "cartella_temporanea.h"
@@ -29,6 +31,21 @@ TEST(FileSystemPosix, ReplacesLongerFileAndLeavesNoTemporary) {
   EXPECT_FALSE(fs.esiste(percorso));
 }
 
+TEST(FileSystemPosix, RunnableByWhoeverMayReadIt) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  const std::string percorso = cartella / "installatore";
+  scrivi_file(percorso, "#!/bin/sh\nexit 0\n");
+  namespace fsys = std::filesystem;
+  fsys::permissions(percorso, fsys::perms::owner_read | fsys::perms::owner_write | fsys::perms::group_read);
+  ASSERT_TRUE(fs.rendi_eseguibile(percorso).riuscito());
+  EXPECT_EQ(fsys::status(percorso).permissions(), fsys::perms::owner_read | fsys::perms::owner_write |
+                                                      fsys::perms::owner_exec | fsys::perms::group_read |
+                                                      fsys::perms::group_exec);
+  const piattaforma::esito mancante = fs.rendi_eseguibile(cartella / "nessuno");
+  EXPECT_EQ(mancante.messaggio(), cartella / "nessuno" + ": No such file or directory");
+}
+
 TEST(FileSystemPosix, ReadOnlyDirectoryKeepsOlderFileAndNamesIt) {
   if (::geteuid() == 0) {
     GTEST_SKIP() << "root writes into read-only directories; covered by the fault-injecting file system";
@@ -45,14 +62,29 @@ TEST(FileSystemPosix, ReadOnlyDirectoryKeepsOlderFileAndNamesIt) {
   EXPECT_EQ(leggi_file(percorso), "vecchio");
 }
 
-TEST(FileSystemPosix, ReadOfMissingFileSaysWhichAndWhy) {
+// A directory where the temporary file must go: the write fails, for root too.
+TEST(FileSystemPosix, FailedWriteNamesTheTargetOnceWithTheSystemsReason) {
   cartella_temporanea cartella;
   piattaforma::file_system_posix fs;
+  const std::string percorso = cartella / "Ostrale_Fiorna_40817.sim";
+  scrivi_file(percorso, "vecchio");
+  std::filesystem::create_directory(piattaforma::percorso_temporaneo(percorso));
+  const auto esito = sostituisci_file(fs, percorso, "nuovo");
+  EXPECT_FALSE(esito.mancante());
+  EXPECT_EQ(esito.messaggio(), percorso + ": " + std::strerror(EISDIR));
+  EXPECT_EQ(leggi_file(percorso), "vecchio");
+}
+
+TEST(FileSystemPosix, MissingFileIsNotFoundAndSaysWhichAndWhy) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  const std::string percorso = cartella / "manca.txt";
   std::string letto;
-  const auto esito = fs.leggi(cartella / "manca.txt", letto);
-  ASSERT_FALSE(esito.riuscito());
-  EXPECT_NE(esito.messaggio().find("manca.txt"), std::string::npos);
-  EXPECT_NE(esito.messaggio().find("No such file"), std::string::npos);
+  for (const auto& esito : {fs.leggi(percorso, letto), fs.elimina(percorso)}) {
+    EXPECT_TRUE(esito.mancante());
+    EXPECT_EQ(esito.messaggio(), percorso + ": " + std::strerror(ENOENT));
+  }
+  EXPECT_TRUE(fs.rinomina(percorso, cartella / "altro.txt").mancante());
 }
 
 TEST(FileSystemPosix, WritesPiecesInOrderOverALongerFile) {

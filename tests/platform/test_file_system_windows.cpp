@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
@@ -6,6 +7,7 @@
 #include "cartella_temporanea.h"
 #include "platform/file_system.h"
 #include "platform/file_system_windows.h"
+#include "platform/testo_windows.h"
 
 namespace {
 
@@ -43,7 +45,9 @@ TEST(FileSystemWindows, ReadsAndWritesMoreThanOneBlock) {
   EXPECT_EQ(letto, grande);
 }
 
-TEST(FileSystemWindows, FailureKeepsOlderFileAndNamesIt) {
+// The message names the target once, never the temporary, and then the
+// system's reason: "C:\gioco\X.sim: Accesso negato.", say.
+TEST(FileSystemWindows, FailureKeepsOlderFileAndNamesTheTargetOnce) {
   struct caso {
     const char* nome;
     bool occupa_temporaneo;  // a directory where the temporary file must go: the write fails
@@ -67,7 +71,9 @@ TEST(FileSystemWindows, FailureKeepsOlderFileAndNamesIt) {
     aperto.close();
 
     EXPECT_FALSE(esito.riuscito());
-    EXPECT_NE(esito.messaggio().find("Ostrale_Fiorna_40817.sim"), std::string::npos) << esito.messaggio();
+    EXPECT_FALSE(esito.mancante());
+    // Both are refused access, the one way the system says it.
+    EXPECT_EQ(esito.messaggio(), percorso + ": " + piattaforma::ragione_di_sistema(ERROR_ACCESS_DENIED));
     EXPECT_EQ(leggi_file(percorso), "vecchio");
     if (!c.occupa_temporaneo) {
       EXPECT_EQ(voci_in(cartella.percorso()), 1);
@@ -75,21 +81,28 @@ TEST(FileSystemWindows, FailureKeepsOlderFileAndNamesIt) {
   }
 }
 
-TEST(FileSystemWindows, ReadOfMissingFileSaysWhichAndWhy) {
+TEST(FileSystemWindows, MissingFileIsNotFoundAndSaysWhichAndWhy) {
   cartella_temporanea cartella;
   piattaforma::file_system_windows fs;
   const std::string percorso = cartella / "manca.txt";
   std::string letto;
-  const auto esito = fs.leggi(percorso, letto);
-  ASSERT_FALSE(esito.riuscito());
-  const std::string& messaggio = esito.messaggio();
-  ASSERT_EQ(messaggio.rfind(percorso + ": ", 0), 0u) << messaggio;
-  // The system's reason follows on the same line, without its trailing CR LF.
-  const std::string ragione = messaggio.substr(percorso.size() + 2);
-  EXPECT_FALSE(ragione.empty());
-  EXPECT_EQ(ragione.find_first_of("\r\n"), std::string::npos) << ragione;
+  for (const auto& esito : {fs.leggi(percorso, letto), fs.elimina(percorso)}) {
+    EXPECT_TRUE(esito.mancante());
+    EXPECT_EQ(esito.messaggio(), percorso + ": " + piattaforma::ragione_di_sistema(ERROR_FILE_NOT_FOUND));
+  }
+  EXPECT_TRUE(fs.rinomina(percorso, cartella / "altro.txt").mancante());
   EXPECT_FALSE(fs.esiste(percorso));
-  EXPECT_FALSE(fs.elimina(percorso).riuscito());
+}
+
+// The system's reason is one line of text, without the trailing CR LF of its table.
+TEST(TestoWindows, SystemReasonIsOneLine) {
+  for (DWORD codice : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_DISK_FULL}) {
+    const std::string ragione = piattaforma::ragione_di_sistema(codice);
+    SCOPED_TRACE(ragione);
+    EXPECT_FALSE(ragione.empty());
+    EXPECT_EQ(ragione.find_first_of("\r\n"), std::string::npos);
+    EXPECT_NE(ragione.back(), ' ');
+  }
 }
 
 }  // namespace

@@ -2,9 +2,10 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
-#include "compiler/scrivi_binari.h"
 #include "formato/nomi_file.h"
+#include "formato/scrivi_binari.h"
 #include "formato/voci.h"
 #include "platform/piattaforma.h"
 #include "scenario_text/nomi_scenario.h"
@@ -115,11 +116,18 @@ compilatore::modello modello_esempio() {
   return m;
 }
 
+// A model built by hand is no clean compile: its files are written one by one.
 void scrivi_esempio(const std::string& cartella, const compilatore::modello& m) {
   const auto nomi_file = formato::forma_nomi(cartella, nomi::nome_base, nomi::codice_treno);
-  const auto esito = cm::scrivi_compilato(piattaforma::sistema_reale().file(),
-                                          {nomi_file.tracciato_dat, nomi_file.tabella_sim, nomi_file.celle_dat}, m);
-  if (!esito.riuscito()) throw std::runtime_error(esito.messaggio());
+  const std::pair<std::string, std::string> file[] = {
+      {nomi_file.tracciato_dat, formato::contenuto_tracciato(m.punti)},
+      {nomi_file.tabella_sim, formato::contenuto_tabella(m.tabella)},
+      {nomi_file.celle_dat, formato::contenuto_celle(m.celle)},
+  };
+  for (const auto& [percorso, contenuto] : file) {
+    const auto esito = piattaforma::sostituisci_file(piattaforma::sistema_reale().file(), percorso, contenuto);
+    if (!esito.riuscito()) throw std::runtime_error(esito.messaggio());
+  }
 }
 
 }  // namespace esempio

@@ -38,9 +38,10 @@ void compila_in(piattaforma::file_system_memoria& fs, const std::string& cartell
   fs.file[n.linea_txt] = ritocca(leggi_file(dati + "/Ostrale_Fiorna_linea.txt"), linea);
   fs.file[n.treno_txt] = ritocca(leggi_file(dati + "/Ostrale_Fiorna_40817-.txt"), treno);
   compilatore::opzioni o{.nome_base = std::string("Ostrale_Fiorna"), .codice_treno = std::string("40817")};
-  const compilatore::modello m = compilatore::compila(fs, {n.linea_txt, n.treno_txt}, o);
-  ASSERT_EQ(m.codice_errore, 0);
-  ASSERT_TRUE(compilatore::scrivi_compilato(fs, {n.tracciato_dat, n.tabella_sim, n.celle_dat}, m).riuscito());
+  const compilatore::compilato c = compilatore::compila(fs, {n.linea_txt, n.treno_txt}, o);
+  const auto pulito = c.pulito();
+  ASSERT_TRUE(pulito);
+  ASSERT_TRUE(compilatore::scrivi_compilato(fs, {n.tracciato_dat, n.tabella_sim, n.celle_dat}, *pulito).riuscito());
 }
 
 struct EsaminaConfronto : ::testing::Test {

@@ -3,49 +3,39 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/compila/opzioni_strumento.h"
+
 namespace strumento_compila {
 namespace {
 
-constexpr std::string_view opzione_uscita = "--output";
-
 lettura_argomenti rifiuta(std::string motivo) { return {std::nullopt, std::move(motivo)}; }
-
-bool e_opzione(std::string_view a) { return a.size() > 1 && a.front() == '-'; }
 
 }  // namespace
 
 lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
   richiesta r;
-  std::vector<std::string> file;
-  bool solo_file = false;  // after "--" every argument is a file, whatever it looks like
-  for (std::size_t i = 0; i < argomenti.size(); ++i) {
-    const std::string& a = argomenti[i];
-    if (solo_file || !e_opzione(a)) {
-      file.push_back(a);
-    } else if (a == "--") {
-      solo_file = true;
-    } else if (a == "--help" || a == "-h") {
-      r.cosa = richiesta::azione::aiuto;
-      return {r, {}};
-    } else if (a == "--version") {
-      r.cosa = richiesta::azione::versione;
-      return {r, {}};
-    } else if (a == "--no-geometry") {
+  const auto propria = [&r](std::string_view a) {
+    if (a == "--no-geometry") {
       r.senza_tracciato = true;
     } else if (a == "--check") {
       r.solo_verifica = true;
     } else if (a == "--strict") {
       r.rigoroso = true;
-    } else if (a == opzione_uscita) {
-      if (i + 1 == argomenti.size()) return rifiuta("--output vuole una cartella");
-      r.cartella_uscita = argomenti[++i];
-    } else if (a.starts_with(std::string(opzione_uscita) + "=")) {
-      r.cartella_uscita = a.substr(opzione_uscita.size() + 1);
+    } else if (a == "--documenti") {
+      r.documenti = true;
     } else {
-      return rifiuta("opzione sconosciuta '" + a + "'");
+      return false;
     }
-  }
-  if (r.cartella_uscita && r.cartella_uscita->empty()) return rifiuta("--output vuole una cartella");
+    return true;
+  };
+  opzioni_comuni letti;
+  const auto errore = leggi_opzioni(argomenti, "--output vuole una cartella", propria, letti);
+  if (errore) return rifiuta(*errore);
+  if (letti.aiuto) r.cosa = richiesta::azione::aiuto;
+  if (letti.versione) r.cosa = richiesta::azione::versione;
+  if (letti.aiuto || letti.versione) return {r, {}};
+  r.cartella_uscita = letti.uscita;
+  const std::vector<std::string>& file = letti.nomi;
   if (file.size() < 2) return rifiuta("servono il file della linea e il file del servizio");
   if (file.size() > 2) return rifiuta("troppi file: '" + file[2] + "'");
   r.linea = file[0];
@@ -54,7 +44,8 @@ lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
 }
 
 std::string testo_uso() {
-  return "uso: compila_scenario FILE_LINEA FILE_SERVIZIO [--output CARTELLA] [--no-geometry] [--check] [--strict]";
+  return "uso: compila_scenario FILE_LINEA FILE_SERVIZIO [--output CARTELLA] [--no-geometry] [--check] [--strict]"
+         " [--documenti]";
 }
 
 std::string testo_aiuto() {
@@ -70,6 +61,9 @@ std::string testo_aiuto() {
          "  --no-geometry     senza il tracciato: BASE_linea.dat non viene scritto ne' toccato\n"
          "  --check           compila soltanto, senza scrivere alcun file\n"
          "  --strict          un avviso conta come un errore\n"
+         "  --documenti       scrive anche la scheda treno, l'ordine di rallentamento e le note\n"
+         "                    (BASE_CODICE_scheda_treno.txt, _rallentamenti.txt, _note.txt), con\n"
+         "                    i dati di BASE_CODICE_documenti.txt accanto al file della linea\n"
          "  --help, --version\n"
          "\n"
          "I file dell'autore non vengono mai modificati. Uscita: 0 riuscito, 1 errori nello scenario\n"

@@ -16,6 +16,7 @@ struct richiesta {
   bool senza_tracciato = false;                // --no-geometry
   bool solo_verifica = false;                  // --check
   bool rigoroso = false;                       // --strict
+  bool documenti = false;                      // --documenti
 };
 
 // A request, or the reason the command line is not one.

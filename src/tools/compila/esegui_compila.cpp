@@ -1,15 +1,13 @@
 #include "tools/compila/esegui_compila.h"
 
-#include <map>
-#include <optional>
-#include <vector>
+#include <exception>
+#include <utility>
 
-#include "compiler/compilatore.h"
-#include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
 #include "formato/nomi_file.h"
 #include "tools/compila/argomenti.h"
-#include "tools/compila/diagnostica.h"
+#include "tools/compila/compilazione_autore.h"
+#include "tools/compila/documenti_autore.h"
 #include "tools/compila/nomi_sorgenti.h"
 #include "tools/compila/riepilogo.h"
 
@@ -23,90 +21,52 @@ int errore_uso(std::ostream& errori, const std::string& motivo) {
   return uscita_uso;
 }
 
-// The author's two files, read once and only when a diagnostic shows a line of them.
-class sorgenti_autore {
- public:
-  sorgenti_autore(piattaforma::file_system& fs, const richiesta& r) : fs_(fs), r_(r) {}
-
-  const std::string& nome(compilatore::origine::file f) const {
-    return f == compilatore::origine::file::treno ? r_.treno : r_.linea;
+// The three documents beside the binary files.
+piattaforma::esito scrivi_documenti(piattaforma::file_system& fs, const formato::nomi_file& nomi,
+                                    const documenti::documenti_generati& d) {
+  for (const auto& [percorso, testo] : {std::pair{&nomi.scheda_txt, &d.scheda},
+                                        std::pair{&nomi.rallentamenti_txt, &d.rallentamenti},
+                                        std::pair{&nomi.note_txt, &d.note}}) {
+    const piattaforma::esito scritto = piattaforma::sostituisci_file(fs, *percorso, *testo);
+    if (!scritto.riuscito()) return scritto;
   }
-
-  const std::optional<std::string>& testo(compilatore::origine::file f) {
-    auto trovato = letti_.find(f);
-    if (trovato != letti_.end()) return trovato->second;
-    std::string contenuto;
-    std::optional<std::string> letto;
-    if (fs_.leggi(nome(f), contenuto).riuscito()) letto = std::move(contenuto);
-    return letti_.emplace(f, std::move(letto)).first->second;
-  }
-
-  std::string diagnostica_in(const compilatore::origine& o, std::string_view messaggio) {
-    return diagnostica(nome(o.in_file), punto_sorgente{o.riga, o.colonna}, messaggio, testo(o.in_file));
-  }
-
- private:
-  piattaforma::file_system& fs_;
-  const richiesta& r_;
-  std::map<compilatore::origine::file, std::optional<std::string>> letti_;
-};
-
-// The file an error with no place in a file concerns.
-compilatore::origine::file file_senza_posto(std::int32_t numero) {
-  // The reserved places are taken, when no record of the files did it, by a
-  // point the post-processing placed for a slowdown.
-  if (numero == compilatore::errore::segnaposto_occupati || numero == compilatore::errore::codici_occupati) {
-    return compilatore::origine::file::treno;
-  }
-  return compilatore::origine::file::linea;
-}
-
-std::string rapporto_errore(sorgenti_autore& s, const compilatore::modello& m) {
-  const std::string messaggio = messaggio_errore(m.codice_errore, m.posizione_errore, m.causa_errore);
-  if (m.origine_errore.nota()) return s.diagnostica_in(m.origine_errore, messaggio);
-  return diagnostica(s.nome(file_senza_posto(m.codice_errore)), std::nullopt, messaggio, std::nullopt);
+  return piattaforma::esito::ok();
 }
 
 int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system& fs, std::ostream& uscita,
             std::ostream& errori) {
-  std::vector<compilatore::avviso> avvisi;
-  compilatore::opzioni o;
-  o.nome_base = n.nome_base;
-  o.codice_treno = n.codice_treno;
-  o.calcola_tracciato = !r.senza_tracciato;
-  o.elimina_descrizioni = false;  // the author's own files
-  o.avvisi = &avvisi;
-  const compilatore::modello m = compilatore::compila(fs, {r.linea, r.treno}, o);
-
-  sorgenti_autore sorgenti(fs, r);
-  for (const compilatore::avviso& a : avvisi) errori << sorgenti.diagnostica_in(a.dove, messaggio_avviso(a));
-  if (m.codice_errore != compilatore::errore::nessuno) {
-    errori << rapporto_errore(sorgenti, m);
-    return uscita_errori;
+  const scenario_autore scenario{r.linea, r.treno, n.nome_base, n.codice_treno, !r.senza_tracciato};
+  const compilazione_autore c = compila_autore(fs, scenario, errori);
+  if (!c.riuscita()) return uscita_errori;
+  std::size_t avvisi = c.avvisi;
+  documenti_autore d;
+  if (r.documenti) {
+    d = prepara_documenti(fs, n.cartella, c.m(), programma, errori);
+    if (!d.riusciti) return uscita_errori;
+    avvisi += d.avvisi;
   }
-  if (r.rigoroso && !avvisi.empty()) {
-    const std::string quanti = avvisi.size() == 1 ? "1 avviso" : std::to_string(avvisi.size()) + " avvisi";
+  if (r.rigoroso && avvisi > 0) {
+    const std::string quanti = avvisi == 1 ? "1 avviso" : std::to_string(avvisi) + " avvisi";
     errori << programma << ": " << quanti << " con --strict: nessun file scritto\n";
     return uscita_errori;
   }
   if (!r.solo_verifica) {
     const formato::nomi_file nomi =
         formato::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
-    const piattaforma::esito scritto =
-        compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, m);
+    piattaforma::esito scritto = compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat},
+                                                               *c.esito.pulito());
+    if (scritto.riuscito() && r.documenti) scritto = scrivi_documenti(fs, nomi, d.documenti);
     if (!scritto.riuscito()) {
       errori << programma << ": " << scritto.messaggio() << "\n";
       return uscita_errori;
     }
   }
-  uscita << riepilogo(m);
+  uscita << riepilogo(c.m());
   return uscita_riuscita;
 }
 
-}  // namespace
-
-int esegui_compila(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
-                   std::ostream& errori) {
+int esegui(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
+           std::ostream& errori) {
   const lettura_argomenti a = leggi_argomenti(argomenti);
   if (!a.valida) return errore_uso(errori, a.errore);
   const richiesta& r = *a.valida;
@@ -121,6 +81,19 @@ int esegui_compila(std::span<const std::string> argomenti, piattaforma::file_sys
   const lettura_nomi n = ricava_nomi(r.linea, r.treno);
   if (!n.validi) return errore_uso(errori, n.errore);
   return compila(r, *n.validi, fs, uscita, errori);
+}
+
+}  // namespace
+
+int esegui_compila(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
+                   std::ostream& errori) {
+  try {
+    return esegui(argomenti, fs, uscita, errori);
+  } catch (const std::exception& e) {
+    // A fault of the program, not of the author's files, which it has not touched.
+    errori << programma << ": errore interno del programma: " << e.what() << "\n";
+    return uscita_interna;
+  }
 }
 
 }  // namespace strumento_compila

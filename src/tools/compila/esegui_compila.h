@@ -12,6 +12,7 @@ namespace strumento_compila {
 inline constexpr int uscita_riuscita = 0;
 inline constexpr int uscita_errori = 1;  // errors in the scenario, warnings under --strict, a failed write
 inline constexpr int uscita_uso = 2;     // a command line or file names of the wrong form
+inline constexpr int uscita_interna = 3;  // a fault of the program itself; the author's files untouched
 
 // The whole tool on the arguments after the program's name: diagnostics go
 // to `errori`, the help, the version and the summary to `uscita`. Every file

@@ -3,54 +3,39 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/compila/opzioni_strumento.h"
+
 namespace decompila {
 namespace {
 
-constexpr std::string_view opzione_uscita = "--output";
-
 lettura_argomenti rifiuta(std::string motivo) { return {std::nullopt, std::move(motivo)}; }
-
-bool e_opzione(std::string_view a) { return a.size() > 1 && a.front() == '-'; }
 
 }  // namespace
 
 lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
   richiesta r;
-  std::vector<std::string> posizionali;
-  bool solo_posizionali = false;  // after "--" every argument is a name, whatever it looks like
-  for (std::size_t i = 0; i < argomenti.size(); ++i) {
-    const std::string& a = argomenti[i];
-    if (solo_posizionali || !e_opzione(a)) {
-      posizionali.push_back(a);
-    } else if (a == "--") {
-      solo_posizionali = true;
-    } else if (a == "--help" || a == "-h") {
-      r.cosa = richiesta::azione::aiuto;
-      return {r, {}};
-    } else if (a == "--version") {
-      r.cosa = richiesta::azione::versione;
-      return {r, {}};
-    } else if (a == "--force") {
-      r.sostituisci = true;
-    } else if (a == opzione_uscita) {
-      if (i + 1 == argomenti.size()) return rifiuta("--output vuole una cartella");
-      r.cartella_uscita = argomenti[++i];
-    } else if (a.starts_with(std::string(opzione_uscita) + "=")) {
-      r.cartella_uscita = a.substr(opzione_uscita.size() + 1);
-    } else {
-      return rifiuta("opzione sconosciuta '" + a + "'");
-    }
+  const auto propria = [&r](std::string_view a) {
+    if (a != "--force") return false;
+    r.sostituisci = true;
+    return true;
+  };
+  strumento_compila::opzioni_comuni letti;
+  const auto errore = strumento_compila::leggi_opzioni(argomenti, "--output vuole una cartella", propria, letti);
+  if (errore) return rifiuta(*errore);
+  if (letti.aiuto) r.cosa = richiesta::azione::aiuto;
+  if (letti.versione) r.cosa = richiesta::azione::versione;
+  if (letti.aiuto || letti.versione) return {r, {}};
+  r.cartella_uscita = letti.uscita;
+  const std::vector<std::string>& nomi = letti.nomi;
+  if (nomi.size() != 3) {
+    return rifiuta("servono CARTELLA, BASE e CODICE, ricevuti " + std::to_string(nomi.size()) + " argomenti");
   }
-  if (r.cartella_uscita && r.cartella_uscita->empty()) return rifiuta("--output vuole una cartella");
-  if (posizionali.size() != 3) {
-    return rifiuta("servono CARTELLA, BASE e CODICE, ricevuti " + std::to_string(posizionali.size()) + " argomenti");
+  for (const std::string& n : nomi) {
+    if (n.empty()) return rifiuta("CARTELLA, BASE e CODICE non possono essere vuoti");
   }
-  for (const std::string& p : posizionali) {
-    if (p.empty()) return rifiuta("CARTELLA, BASE e CODICE non possono essere vuoti");
-  }
-  r.cartella = posizionali[0];
-  r.nome_base = posizionali[1];
-  r.codice_treno = posizionali[2];
+  r.cartella = nomi[0];
+  r.nome_base = nomi[1];
+  r.codice_treno = nomi[2];
   return {r, {}};
 }
 
@@ -72,7 +57,8 @@ std::string testo_aiuto() {
          "--no-geometry. Ci\xF2 che nessuna descrizione riproduce (un evento che la compilazione\n"
          "non scrive, un tracciato fuori dalle sei classi di curva, un file guasto) viene\n"
          "segnalato con il punto in cui si trova, e il resto scritto lo stesso.\n"
-         "Uscita: 0 riuscito, 1 qualcosa non riprodotto o non scritto, 2 uso sbagliato.\n";
+         "Uscita: 0 riuscito, 1 qualcosa non riprodotto o non scritto, 2 uso sbagliato,\n"
+         "3 errore interno del programma.\n";
 }
 
 }  // namespace decompila

@@ -1,6 +1,7 @@
 #include "tools/decompila/esegui_decompila.h"
 
 #include <cstddef>
+#include <exception>
 
 #include "formato/nomi_file.h"
 #include "tools/decompila/argomenti_decompila.h"
@@ -89,10 +90,8 @@ int decompila_file(const richiesta& r, piattaforma::file_system& fs, std::ostrea
   return uscita_riuscita;
 }
 
-}  // namespace
-
-int esegui_decompila(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
-                     std::ostream& errori) {
+int esegui(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
+           std::ostream& errori) {
   const lettura_argomenti a = leggi_argomenti(argomenti);
   if (!a.valida) return errore_uso(errori, a.errore);
   const richiesta& r = *a.valida;
@@ -105,6 +104,19 @@ int esegui_decompila(std::span<const std::string> argomenti, piattaforma::file_s
     return uscita_riuscita;
   }
   return decompila_file(r, fs, uscita, errori);
+}
+
+}  // namespace
+
+int esegui_decompila(std::span<const std::string> argomenti, piattaforma::file_system& fs, std::ostream& uscita,
+                     std::ostream& errori) {
+  try {
+    return esegui(argomenti, fs, uscita, errori);
+  } catch (const std::exception& e) {
+    // Out of memory on an absurdly large file, and the like: said, never an abort.
+    errori << programma << ": errore interno del programma: " << e.what() << "\n";
+    return uscita_interna;
+  }
 }
 
 }  // namespace decompila

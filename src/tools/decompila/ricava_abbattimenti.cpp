@@ -29,7 +29,8 @@ std::vector<std::int32_t> non_piazzati(const std::vector<formato::cella>& prima,
     m.celle[static_cast<std::size_t>(i)].evento = ev::abbattimento;
     m.celle[static_cast<std::size_t>(i)].dato1 = valore_punto;
   }
-  compilatore::post_elabora(m);
+  compilatore::errore_compilazione errore;
+  compilatore::post_elabora(m, errore);
   std::vector<std::int32_t> mancanti;
   for (std::int32_t i : candidati) {
     if (!punto(m.celle[static_cast<std::size_t>(i)])) mancanti.push_back(i);

@@ -1,11 +1,10 @@
 #include "tools/decompila/ricompila.h"
 
-#include "compiler/compilatore.h"
 #include "platform/file_system_memoria.h"
 
 namespace decompila {
 
-compilatore::modello ricompila(const testi& t, const std::string& nome_base, const std::string& codice_treno,
+compilatore::compilato ricompila(const testi& t, const std::string& nome_base, const std::string& codice_treno,
                                bool con_tracciato) {
   piattaforma::file_system_memoria fs;
   fs.file[t.percorso_linea] = t.linea;

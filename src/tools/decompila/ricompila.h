@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "compiler/modello.h"
+#include "compiler/compilatore.h"
 
 namespace decompila {
 
@@ -16,7 +16,7 @@ struct testi {
 
 // What compila_scenario makes of the two texts, compiled in memory: the
 // base name and the train code give the identification codes.
-compilatore::modello ricompila(const testi& t, const std::string& nome_base, const std::string& codice_treno,
+compilatore::compilato ricompila(const testi& t, const std::string& nome_base, const std::string& codice_treno,
                                bool con_tracciato);
 
 }  // namespace decompila

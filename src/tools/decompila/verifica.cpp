@@ -102,14 +102,14 @@ void confronta_tracciato(const compilato_letto& letto, const compilatore::modell
 
 }  // namespace
 
-void verifica(const compilato_letto& letto, const testi& t, const compilatore::modello& ricompilato, anomalie& a) {
-  if (ricompilato.codice_errore != 0) {
-    const compilatore::origine& o = ricompilato.origine_errore;
+void verifica(const compilato_letto& letto, const testi& t, const compilatore::compilato& ricompilato, anomalie& a) {
+  const compilatore::errore_compilazione& e = ricompilato.errore;
+  if (e.presente()) {
+    const compilatore::origine& o = e.origine_errore;
     const bool in_linea = o.in_file != compilatore::origine::file::treno;
     const std::string messaggio =
-        "la descrizione scritta non compila: " + strumento_compila::messaggio_errore(ricompilato.codice_errore,
-                                                                                    ricompilato.posizione_errore,
-                                                                                    ricompilato.causa_errore);
+        "la descrizione scritta non compila: " +
+        strumento_compila::messaggio_errore(e.codice_errore, e.posizione_errore, e.causa_errore);
     const std::string& percorso = in_linea ? t.percorso_linea : t.percorso_treno;
     std::optional<strumento_compila::punto_sorgente> posto;
     if (o.nota()) posto = strumento_compila::punto_sorgente{o.riga, o.colonna};
@@ -121,10 +121,10 @@ void verifica(const compilato_letto& letto, const testi& t, const compilatore::m
   // The stations and boards are in both the table and the grid: without one
   // of them the other cannot come back, and its faults are told already.
   if (letto.tabella && letto.celle) {
-    confronta_tabella(letto, ricompilato, a);
-    confronta_celle(letto, ricompilato, a);
+    confronta_tabella(letto, ricompilato.m, a);
+    confronta_celle(letto, ricompilato.m, a);
   }
-  if (letto.punti) confronta_tracciato(letto, ricompilato, a);
+  if (letto.punti) confronta_tracciato(letto, ricompilato.m, a);
 }
 
 }  // namespace decompila

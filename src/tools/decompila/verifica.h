@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "compiler/modello.h"
 #include "tools/decompila/anomalie.h"
 #include "tools/decompila/compilato_letto.h"
 #include "tools/decompila/ricompila.h"
@@ -15,6 +14,6 @@ namespace decompila {
 // is a fault too, at its file, line and column. Cells and entries already
 // reported are not reported again; nor is the geometry, once any metre of
 // it was.
-void verifica(const compilato_letto& letto, const testi& t, const compilatore::modello& ricompilato, anomalie& a);
+void verifica(const compilato_letto& letto, const testi& t, const compilatore::compilato& ricompilato, anomalie& a);
 
 }  // namespace decompila

@@ -15,9 +15,10 @@ piattaforma::esito carica_scenario(piattaforma::file_system& fs, const formato::
   if (esito.riuscito()) esito = formato::leggi_celle(byte, nomi.celle_dat, letto.celle);
   if (!esito.riuscito()) return esito;
 
-  letto.con_tracciato = fs.esiste(nomi.tracciato_dat);
-  if (!letto.con_tracciato) return piattaforma::esito::ok();
   esito = fs.leggi(nomi.tracciato_dat, byte);
+  // A scenario compiled without its geometry has no geometry file.
+  letto.con_tracciato = !esito.mancante();
+  if (!letto.con_tracciato) return piattaforma::esito::ok();
   if (esito.riuscito()) esito = formato::leggi_tracciato(byte, nomi.tracciato_dat, letto.punti);
   return esito;
 }

@@ -5,34 +5,29 @@
 #include <string>
 
 #include "driver/esecuzione.h"
+#include "platform/file_system_delegato.h"
 #include "platform/piattaforma.h"
 
 namespace {
 
 // The real files, with one line added to the line description as it is written.
-class file_ritoccati : public piattaforma::file_system {
+class file_ritoccati : public piattaforma::file_system_delegato {
  public:
-  explicit file_ritoccati(piattaforma::file_system& reale) : reale_(reale) {}
+  using file_system_delegato::file_system_delegato;
 
-  bool esiste(const std::string& p) override { return reale_.esiste(p); }
-  piattaforma::esito leggi(const std::string& p, std::string& c) override { return reale_.leggi(p, c); }
-  piattaforma::esito rinomina(const std::string& da, const std::string& a) override { return reale_.rinomina(da, a); }
-  piattaforma::esito elimina(const std::string& p) override { return reale_.elimina(p); }
   piattaforma::esito scrivi(const std::string& p, std::string_view c) override {
     std::string contenuto(c);
     if (p.ends_with(piattaforma::percorso_temporaneo("_linea.txt"))) {
       contenuto.insert(contenuto.find("[indicazioni]"), "indicatori_vmax, 0, 100, 110, 115, 0, 100, 110, 115, 0\r\n");
     }
-    return reale_.scrivi(p, contenuto);
+    return file_system_delegato::scrivi(p, contenuto);
   }
-
- private:
-  piattaforma::file_system& reale_;
 };
 
 class sistema_fatale : public piattaforma::sistema {
  public:
   std::string cartella_programma() override { return reale_.cartella_programma(); }
+  std::string percorso_programma() override { return reale_.percorso_programma(); }
   piattaforma::file_system& file() override { return file_; }
   void mostra_attesa(std::string_view testo) override { reale_.mostra_attesa(testo); }
   void chiudi_attesa() override { reale_.chiudi_attesa(); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cartella_temporanea.h"
+#include "file_system_guasto.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
 #include "tools/compila/argomenti.h"
@@ -208,6 +209,44 @@ TEST_F(CompilaScenarioRun, AFailedCompileLeavesOlderBinaryFilesAlone) {
   EXPECT_EQ(compila(file_linea(), file_treno(segnale + segnale)), 1);
   EXPECT_EQ(fs.file[in_cartella("s", "Val_9.dat")], "vecchio");
   EXPECT_FALSE(fs.esiste(in_cartella("s", "Val_9.sim")));
+  EXPECT_EQ(uscita.str(), "");
+}
+
+// A file the platform cannot read is the author's to fix (exit 1); a fault of
+// the program is said as such, with its own status. Neither writes a binary
+// or touches the author's files.
+TEST_F(CompilaScenarioRun, AFaultOfTheProgramIsToldApartFromAFailureOfThePlatform) {
+  using guasto = file_system_guasto::guasto;
+  const struct {
+    guasto tipo;
+    int stato;
+    std::string errori;
+    int letture_guaste;  // the compile's, and a diagnostic's second look at a file it could not read
+  } casi[] = {
+      {guasto::lettura_fallita, strumento_compila::uscita_errori,
+       treno + ": errore 25: errore di lettura dei dati: " + treno + ": " +
+           std::string(file_system_guasto::ragione_lettura) + "\n",
+       2},
+      {guasto::difetto_interno, strumento_compila::uscita_interna,
+       "compila_scenario: errore interno del programma: " + std::string(file_system_guasto::ragione_difetto) +
+           "\n",
+       1},
+  };
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.errori);
+    errori.str("");
+    fs.file.clear();
+    fs.file[linea] = file_linea();
+    fs.file[treno] = file_treno();
+    file_system_guasto guasto_fs(fs, caso.tipo, treno);
+    const std::vector<std::string> argomenti = {linea, treno};
+    EXPECT_EQ(esegui_compila(argomenti, guasto_fs, uscita, errori), caso.stato);
+    EXPECT_EQ(errori.str(), caso.errori);
+    EXPECT_EQ(guasto_fs.guasti_iniettati, caso.letture_guaste);
+    EXPECT_EQ(nomi_presenti(), solo_sorgenti);
+    EXPECT_EQ(fs.file[linea], file_linea());
+    EXPECT_EQ(fs.file[treno], file_treno());
+  }
   EXPECT_EQ(uscita.str(), "");
 }
 

@@ -23,7 +23,7 @@ bool compila_pulito(const descrizioni& d) {
   fs.file["t"] = d.treno;
   const compilatore::opzioni o{
       .nome_base = std::string("Prova"), .codice_treno = std::string("1"), .elimina_descrizioni = false};
-  return compilatore::compila(fs, {"l", "t"}, o).codice_errore == 0;
+  return !compilatore::compila(fs, {"l", "t"}, o).errore.presente();
 }
 
 // Up to `quante` edits, each one kept only if the files still compile.

@@ -14,20 +14,20 @@
 
 namespace {
 
-struct compilato {
-  compilatore::modello m;
+struct compilato_generato {
+  compilatore::compilato fatto;
   genera_linea::scenario_prova s;
   std::vector<compilatore::avviso> avvisi;
 };
 
-compilato compila_generato(std::int32_t lunghezza) {
-  compilato c;
+compilato_generato compila_generato(std::int32_t lunghezza) {
+  compilato_generato c;
   c.s = genera_linea::genera(lunghezza);
   piattaforma::file_system_memoria fs;
   const compilatore::sorgenti file{"prova/Prova_linea.txt", "prova/Prova_1-.txt"};
   fs.file[file.linea] = c.s.linea;
   fs.file[file.treno] = c.s.treno;
-  c.m = compilatore::compila(fs, file, {"Prova", "1", 1, true, &c.avvisi});
+  c.fatto = compilatore::compila(fs, file, {"Prova", "1", 1, true, &c.avvisi});
   return c;
 }
 
@@ -62,10 +62,10 @@ class GeneraLineaScala : public ::testing::TestWithParam<std::int32_t> {};
 
 TEST_P(GeneraLineaScala, CompilesCleanWithTheDensityOfARealLine) {
   const std::int32_t lunghezza = GetParam();
-  const compilato c = compila_generato(lunghezza);
-  const compilatore::modello& m = c.m;
+  const compilato_generato c = compila_generato(lunghezza);
+  const compilatore::modello& m = c.fatto.m;
 
-  ASSERT_EQ(m.codice_errore, 0) << "posizione " << m.posizione_errore;
+  ASSERT_EQ(c.fatto.errore.codice_errore, 0) << "posizione " << c.fatto.errore.posizione_errore;
   // Every item is one the format expects: no stray value, no list out of order.
   for (const compilatore::avviso& a : c.avvisi) {
     ADD_FAILURE() << "avviso alla riga " << a.dove.riga << ": '" << a.voce << "'";
@@ -124,8 +124,8 @@ TEST(GeneraLinea, RefusesLengthsOutsideTheModel) {
 TEST(GeneraLinea, ShortestAndOddLengthsCompileClean) {
   for (std::int32_t lunghezza : {genera_linea::lunghezza_minima, 10049, 77777, 999999}) {
     SCOPED_TRACE(lunghezza);
-    const compilato c = compila_generato(lunghezza);
-    EXPECT_EQ(c.m.codice_errore, 0) << "posizione " << c.m.posizione_errore;
+    const compilato_generato c = compila_generato(lunghezza);
+    EXPECT_EQ(c.fatto.errore.codice_errore, 0) << "posizione " << c.fatto.errore.posizione_errore;
     EXPECT_TRUE(c.avvisi.empty());
   }
 }

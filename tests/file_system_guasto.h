@@ -1,14 +1,17 @@
 #pragma once
 
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "platform/file_system.h"
+#include "platform/file_system_delegato.h"
 
 // A file system that passes everything to another one except the fault it is
-// told to inject on one path, to see what the run leaves behind when the
-// platform fails at the worst moment.
-class file_system_guasto : public piattaforma::file_system {
+// told to inject on one path, to see what a run or a tool leaves behind when
+// the platform fails at the worst moment.
+class file_system_guasto : public piattaforma::file_system_delegato {
  public:
   enum class guasto {
     nessuno,
@@ -18,6 +21,9 @@ class file_system_guasto : public piattaforma::file_system {
     cartella_bloccata,     // the directory refuses every write, whatever the path
     lettura_fallita,       // the path cannot be read
     eliminazione_fallita,  // the path cannot be deleted
+    memoria_esaurita,      // reading the path runs out of memory (std::bad_alloc)
+    difetto_interno,       // reading the path throws: a fault of the program, not of the platform
+    eseguibile_negato,     // the path cannot be made runnable
   };
 
   // The reasons the platform gives, as a user would read them.
@@ -27,15 +33,24 @@ class file_system_guasto : public piattaforma::file_system {
   static constexpr std::string_view ragione_cartella = "permesso negato";
   static constexpr std::string_view ragione_lettura = "errore di lettura dal dispositivo";
   static constexpr std::string_view ragione_eliminazione = "file in uso da un altro processo";
+  static constexpr std::string_view ragione_eseguibile = "operazione non permessa";
+  // What the program's fault says: a std::logic_error.
+  static constexpr std::string_view ragione_difetto = "indice fuori dai limiti (difetto simulato)";
 
   file_system_guasto(piattaforma::file_system& sotto, guasto tipo, std::string percorso)
-      : sotto_(sotto), tipo_(tipo), percorso_(std::move(percorso)) {}
-
-  bool esiste(const std::string& percorso) override { return sotto_.esiste(percorso); }
+      : file_system_delegato(sotto), tipo_(tipo), percorso_(std::move(percorso)) {}
 
   piattaforma::esito leggi(const std::string& percorso, std::string& contenuto) override {
     if (tipo_ == guasto::lettura_fallita && percorso == percorso_) return fallisci(percorso, ragione_lettura);
-    return sotto_.leggi(percorso, contenuto);
+    if (tipo_ == guasto::memoria_esaurita && percorso == percorso_) {
+      ++guasti_iniettati;
+      throw std::bad_alloc();
+    }
+    if (tipo_ == guasto::difetto_interno && percorso == percorso_) {
+      ++guasti_iniettati;
+      throw std::logic_error(std::string(ragione_difetto));
+    }
+    return file_system_delegato::leggi(percorso, contenuto);
   }
 
   piattaforma::esito scrivi(const std::string& percorso, std::string_view contenuto) override {
@@ -44,24 +59,36 @@ class file_system_guasto : public piattaforma::file_system {
     // temporary would tear the target itself, and the test would see it.
     const bool colpito = percorso == percorso_ || percorso == piattaforma::percorso_temporaneo(percorso_);
     if (colpito && tipo_ == guasto::scrittura_a_meta) {
-      static_cast<void>(sotto_.scrivi(percorso, contenuto.substr(0, contenuto.size() / 2)));
+      static_cast<void>(sotto().scrivi(percorso, contenuto.substr(0, contenuto.size() / 2)));
       return fallisci(percorso, ragione_scrittura);
     }
     if (colpito && tipo_ == guasto::chiusura_fallita) {
-      static_cast<void>(sotto_.scrivi(percorso, contenuto));
+      static_cast<void>(sotto().scrivi(percorso, contenuto));
       return fallisci(percorso, ragione_chiusura);
     }
-    return sotto_.scrivi(percorso, contenuto);
+    return file_system_delegato::scrivi(percorso, contenuto);
+  }
+
+  // Pieces are joined and pass through scrivi, so its faults apply to them
+  // too: file_system's own joining, not the delegate's forwarding.
+  piattaforma::esito scrivi_a_pezzi(const std::string& percorso, piattaforma::pezzi_contenuto& pezzi) override {
+    return file_system::scrivi_a_pezzi(percorso, pezzi);  // NOLINT(bugprone-parent-virtual-call)
   }
 
   piattaforma::esito rinomina(const std::string& da, const std::string& a) override {
     if (tipo_ == guasto::rinomina_fallita && a == percorso_) return fallisci(a, ragione_rinomina);
-    return sotto_.rinomina(da, a);
+    return file_system_delegato::rinomina(da, a);
   }
 
   piattaforma::esito elimina(const std::string& percorso) override {
     if (tipo_ == guasto::eliminazione_fallita && percorso == percorso_) return fallisci(percorso, ragione_eliminazione);
-    return sotto_.elimina(percorso);
+    return file_system_delegato::elimina(percorso);
+  }
+
+  piattaforma::esito rendi_eseguibile(const std::string& percorso) override {
+    if (tipo_ == guasto::eseguibile_negato && (percorso == percorso_ || percorso == piattaforma::percorso_temporaneo(percorso_)))
+      return fallisci(percorso, ragione_eseguibile);
+    return file_system_delegato::rendi_eseguibile(percorso);
   }
 
   // How many times the fault was injected; a case whose fault never fired tests nothing.
@@ -73,7 +100,6 @@ class file_system_guasto : public piattaforma::file_system {
     return piattaforma::esito::errore(percorso, std::string(ragione));
   }
 
-  piattaforma::file_system& sotto_;
   guasto tipo_;
   std::string percorso_;
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "compiler/modello.h"
+
+namespace compilatore {
+
+// The error record of a compile: the parse, the post-processing and the
+// stamps write it, a later error over an earlier one. It travels beside the
+// model, never inside it, so that nothing can write a model without having
+// looked at it.
+struct errore_compilazione {
+  // The number of the last error (0 = none) and its position in metres.
+  std::int32_t codice_errore = 0;
+  std::int32_t posizione_errore = 0;
+  // Where in the description files the error arose, for diagnostics by line.
+  origine origine_errore;
+  // What the generic error ran into, in words: a value of the wrong kind, or the
+  // platform's "<file>: <reason>" for a description file it could not read or delete.
+  std::string causa_errore;
+
+  bool presente() const { return codice_errore != 0; }
+};
+
+}  // namespace compilatore

@@ -1,0 +1,116 @@
+# Runs impacchetta_scenario as a process, then the installer it wrote, each in
+# a fresh folder, and checks exit statuses and what each leaves on disk.
+#   -DIMPACCHETTA=<program>  -DCOMPILA=<compila_scenario>  -DRITOCCA=<ritocca_file>
+#   -DLAVORO=<scratch folder>  -DDATI=<tests/dati>  [-DEMULATORE=<runner>]
+#   -DMODO=incorporato | altro_nome | guasti | windows   [-DINSTALLATORE_WINDOWS=<runner .exe>]
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../../processo_comune.cmake)
+
+# A message box under Wine would wait for a user: without a display the
+# installer writes its message to standard error instead.
+unset(ENV{DISPLAY})
+
+set(cartella "${LAVORO}/${MODO}")
+file(REMOVE_RECURSE "${cartella}")
+file(MAKE_DIRECTORY "${cartella}/sorgenti" "${cartella}/giocatore")
+if(EMULATORE)
+  set(installatore "${cartella}/giocatore/Installa.exe")
+else()
+  set(installatore "${cartella}/giocatore/Installa")
+endif()
+
+function(impacchetta base codice)
+  esegui(0 ${EMULATORE} "${IMPACCHETTA}" "${cartella}/sorgenti" ${base} ${codice} --output "${installatore}" ${ARGN})
+endfunction()
+
+function(presenti cartella_vista)
+  file(GLOB trovati RELATIVE "${cartella_vista}" "${cartella_vista}/*")
+  list(SORT trovati)
+  set(voluti ${ARGN})
+  list(SORT voluti)
+  if(NOT trovati STREQUAL voluti)
+    message(FATAL_ERROR "files left in ${cartella_vista}: ${trovati}\nexpected: ${voluti}")
+  endif()
+endfunction()
+
+get_filename_component(nome_installatore "${installatore}" NAME)
+
+if(MODO STREQUAL "incorporato")
+  # The embedded scenario's five files, as genera_scenario writes them.
+  set(testi Ostrale_Fiorna_linea.txt Ostrale_Fiorna_40817-.txt Ostrale_Fiorna_40817_note.txt
+            Ostrale_Fiorna_40817_rallentamenti.txt Ostrale_Fiorna_40817_scheda_treno.txt)
+  foreach(nome IN LISTS testi)
+    file(COPY "${DATI}/${nome}" DESTINATION "${cartella}/sorgenti")
+  endforeach()
+  impacchetta(Ostrale_Fiorna 40817)
+  esegui(0 ${EMULATORE} "${installatore}")
+  set(uscite Ostrale_Fiorna_40817_note.txt Ostrale_Fiorna_40817_rallentamenti.txt
+             Ostrale_Fiorna_40817_scheda_treno.txt Ostrale_Fiorna_linea.dat Ostrale_Fiorna_40817.sim
+             Ostrale_Fiorna_40817.dat)
+  presenti("${cartella}/giocatore" ${uscite} ${nome_installatore})
+  foreach(nome IN LISTS uscite)
+    uguali("${cartella}/giocatore/${nome}" "${DATI}/${nome}")
+  endforeach()
+elseif(MODO STREQUAL "altro_nome")
+  # A scenario of another name, its documents generated while packing.
+  foreach(nome Valle_Prova_linea.txt Valle_Prova_2317-.txt Valle_Prova_2317_documenti.txt)
+    file(COPY "${DATI}/valle/${nome}" DESTINATION "${cartella}/sorgenti")
+  endforeach()
+  impacchetta(Valle_Prova 2317)
+  esegui(0 ${EMULATORE} "${installatore}")
+  file(MAKE_DIRECTORY "${cartella}/compilati")
+  esegui(0 ${EMULATORE} "${COMPILA}" "${cartella}/sorgenti/Valle_Prova_linea.txt"
+    "${cartella}/sorgenti/Valle_Prova_2317-.txt" --output "${cartella}/compilati")
+  set(binari Valle_Prova_linea.dat Valle_Prova_2317.sim Valle_Prova_2317.dat)
+  set(documenti Valle_Prova_2317_note.txt Valle_Prova_2317_rallentamenti.txt Valle_Prova_2317_scheda_treno.txt)
+  presenti("${cartella}/giocatore" ${binari} ${documenti} ${nome_installatore})
+  foreach(nome IN LISTS binari)
+    uguali("${cartella}/giocatore/${nome}" "${cartella}/compilati/${nome}")
+  endforeach()
+  foreach(nome IN LISTS documenti)
+    uguali("${cartella}/giocatore/${nome}" "${DATI}/valle/${nome}")
+  endforeach()
+elseif(MODO STREQUAL "guasti")
+  foreach(nome Valle_Prova_linea.txt Valle_Prova_2317-.txt Valle_Prova_2317_documenti.txt)
+    file(COPY "${DATI}/valle/${nome}" DESTINATION "${cartella}/sorgenti")
+  endforeach()
+  impacchetta(Valle_Prova 2317)
+  file(COPY "${installatore}" DESTINATION "${cartella}/intatto")
+  # One payload byte flipped, well inside the scenario; then the last kilobyte cut off.
+  foreach(guasto "inverti;5000;danneggiato: lo scenario non corrisponde alla sua somma di controllo"
+                 "taglia;1024;troncato o non valido: in fondo al file manca lo scenario")
+    list(GET guasto 0 come)
+    list(GET guasto 1 quanti)
+    list(GET guasto 2 ragione)
+    file(REMOVE_RECURSE "${cartella}/giocatore")
+    file(COPY "${cartella}/intatto/${nome_installatore}" DESTINATION "${cartella}/giocatore")
+    esegui(0 ${EMULATORE} "${RITOCCA}" "${installatore}" ${come} ${quanti})
+    esegui(1 ${EMULATORE} "${installatore}")
+    string(FIND "${errori}" "${nome_installatore}: installatore ${ragione}" trovato)
+    if(trovato EQUAL -1)
+      message(FATAL_ERROR "${come}: the message does not name the problem")
+    endif()
+    presenti("${cartella}/giocatore" ${nome_installatore})
+  endforeach()
+elseif(MODO STREQUAL "windows")
+  # Packed on Linux for Windows: the cross-built runner with the scenario after it.
+  foreach(nome Valle_Prova_linea.txt Valle_Prova_2317-.txt Valle_Prova_2317_documenti.txt)
+    file(COPY "${DATI}/valle/${nome}" DESTINATION "${cartella}/sorgenti")
+  endforeach()
+  set(installatore "${cartella}/giocatore/Installa.exe")
+  impacchetta(Valle_Prova 2317 --windows)
+  file(SIZE "${INSTALLATORE_WINDOWS}" dimensione)
+  file(READ "${INSTALLATORE_WINDOWS}" programma HEX)
+  file(READ "${installatore}" inizio LIMIT ${dimensione} HEX)
+  if(NOT inizio STREQUAL programma)
+    message(FATAL_ERROR "the installer does not begin with installatore_scenario.exe")
+  endif()
+  file(SIZE "${installatore}" totale)
+  math(EXPR ultimi "${totale} - 8")
+  file(READ "${installatore}" magico OFFSET ${ultimi} HEX)
+  if(NOT magico STREQUAL "895343454e41521a")
+    message(FATAL_ERROR "the installer does not end with the trailer's magic value: ${magico}")
+  endif()
+else()
+  message(FATAL_ERROR "unknown MODO ${MODO}")
+endif()
