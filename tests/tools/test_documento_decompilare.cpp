@@ -67,7 +67,9 @@ std::string come_nel_documento(const std::string& uscita) {
   return testo;
 }
 
-std::string percorso(const char* cartella, const std::string& nome) { return piattaforma::unisci_percorso(cartella, nome); }
+std::string percorso(const char* cartella, const std::string& nome) {
+  return piattaforma::unisci_percorso(cartella, nome);
+}
 
 class DocumentoDecompilare : public ::testing::Test {
  protected:
@@ -106,7 +108,7 @@ TEST_F(DocumentoDecompilare, TheExampleDecompilesToWhatThePageShows) {
 
 TEST_F(DocumentoDecompilare, TheFaultShownIsTheOneOfTheCellItNames) {
   ASSERT_EQ(per_tipo["anomalia"].size(), 1u);
-  fs.file[percorso("c", "Valle_Bruna_12.dat")][100 * 15] = 7;
+  fs.file[percorso("c", "Valle_Bruna_12.dat")][std::size_t{100} * 15] = 7;
   EXPECT_EQ(decompila({"c", "Valle_Bruna", "12", "--output", "o", "--force"}), 1);
   EXPECT_EQ(come_nel_documento(err.str()), per_tipo["anomalia"][0].testo);
 }

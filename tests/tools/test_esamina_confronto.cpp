@@ -24,8 +24,8 @@ struct ritocco {
 };
 
 // The embedded descriptions with some records changed, compiled into `cartella`.
-void compila_in(piattaforma::file_system_memoria& fs, const std::string& cartella,
-                const std::vector<ritocco>& linea, const std::vector<ritocco>& treno) {
+void compila_in(piattaforma::file_system_memoria& fs, const std::string& cartella, const std::vector<ritocco>& linea,
+                const std::vector<ritocco>& treno) {
   const formato::nomi_file n = formato::forma_nomi(cartella, "Ostrale_Fiorna", "40817");
   const auto ritocca = [](std::string testo, const std::vector<ritocco>& ritocchi) {
     for (const ritocco& r : ritocchi) {
@@ -59,19 +59,21 @@ TEST_F(EsaminaConfronto, TheSameScenarioHasNoDifference) {
   compila_in(fs, "a", {}, {});
   compila_in(fs, "b", {}, {});
   EXPECT_EQ(esegui({"a", "Ostrale_Fiorna", "40817", "--confronta", "b", "Ostrale_Fiorna", "40817"}), 0);
-  EXPECT_EQ(out.str(), "Confronto di a/Ostrale_Fiorna_40817.sim con b/Ostrale_Fiorna_40817.sim (e i loro file .dat)\n"
-                       "\nNessuna differenza\n");
+  EXPECT_EQ(out.str(),
+            "Confronto di a/Ostrale_Fiorna_40817.sim con b/Ostrale_Fiorna_40817.sim (e i loro file .dat)\n"
+            "\nNessuna differenza\n");
   EXPECT_EQ(err.str(), "");
 }
 
 TEST_F(EsaminaConfronto, AnEditedScenarioShowsWhatTheEditChanged) {
   compila_in(fs, "a", {}, {});
-  compila_in(fs, "b", {{"curvad3,  4300,  800", "curvad3,  4300,  850"}, {"(km 341+500)", "(km 341+550)"}},
-             {{"numero vetture,    3", "numero vetture,    4"},
-              {"velocita,   12800,   140", "velocita,   12800,   120"},
-              {"15,  17,16, 0, CASELLE DI PIANO", "20,  17,17, 0, CASELLE DI PIANO"},
-              {"segnale,    8650,   2, 4, 0,  0, 0,    2,  1,0,0, 0", "segnale,    8750,   2, 4, 0,  0, 0,    2,  1,0,0, 0"},
-              {"aderenza,   10000,    80", "aderenza,   10000,    70"}});
+  compila_in(
+      fs, "b", {{"curvad3,  4300,  800", "curvad3,  4300,  850"}, {"(km 341+500)", "(km 341+550)"}},
+      {{"numero vetture,    3", "numero vetture,    4"},
+       {"velocita,   12800,   140", "velocita,   12800,   120"},
+       {"15,  17,16, 0, CASELLE DI PIANO", "20,  17,17, 0, CASELLE DI PIANO"},
+       {"segnale,    8650,   2, 4, 0,  0, 0,    2,  1,0,0, 0", "segnale,    8750,   2, 4, 0,  0, 0,    2,  1,0,0, 0"},
+       {"aderenza,   10000,    80", "aderenza,   10000,    70"}});
   EXPECT_EQ(esegui({"a", "Ostrale_Fiorna", "40817", "--confronta", "b", "Ostrale_Fiorna", "40817"}), 1);
   EXPECT_EQ(err.str(), "");
   EXPECT_EQ(out.str(), leggi_file(dati + "/confronto_esempio.txt"));

@@ -19,10 +19,10 @@ class anomalie {
   void aggiungi(const std::string& file, std::string testo);
   // A fault of one cell: the cell is then not reported again by the comparison.
   void in_cella(const std::string& file, std::int32_t cella, const std::string& testo);
-  bool cella_segnalata(std::int32_t cella) const { return celle_.count(cella) != 0; }
+  bool cella_segnalata(std::int32_t cella) const { return celle_.contains(cella); }
   // The same for an entry of the table.
   void in_voce(const std::string& file, std::int32_t voce, const std::string& testo);
-  bool voce_segnalata(std::int32_t voce) const { return voci_.count(voce) != 0; }
+  bool voce_segnalata(std::int32_t voce) const { return voci_.contains(voce); }
   // A cell or entry that a fault told about elsewhere covers too.
   void gia_detta_cella(std::int32_t cella) { celle_.insert(cella); }
   void gia_detta_voce(std::int32_t voce) { voci_.insert(voce); }

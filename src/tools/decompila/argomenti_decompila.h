@@ -10,7 +10,7 @@ namespace decompila {
 struct richiesta {
   enum class azione { decompila, aiuto, versione };
   azione cosa = azione::decompila;
-  std::string cartella;     // where the compiled files are
+  std::string cartella;  // where the compiled files are
   std::string nome_base;
   std::string codice_treno;
   std::optional<std::string> cartella_uscita;  // default: the compiled files' folder

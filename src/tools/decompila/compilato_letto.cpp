@@ -24,8 +24,8 @@ void leggi_parte(piattaforma::file_system& fs, const std::string& percorso, L le
 
 }  // namespace
 
-compilato_letto leggi_compilato(piattaforma::file_system& fs, const std::string& cartella,
-                                const std::string& nome_base, const std::string& codice_treno, anomalie& a) {
+compilato_letto leggi_compilato(piattaforma::file_system& fs, const std::string& cartella, const std::string& nome_base,
+                                const std::string& codice_treno, anomalie& a) {
   compilato_letto c;
   c.nomi = formato::forma_nomi(cartella, nome_base, codice_treno);
   c.nome_base = nome_base;

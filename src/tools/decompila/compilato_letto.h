@@ -29,7 +29,7 @@ struct compilato_letto {
 // Reads the files named by `nomi`. A file that is missing (the geometry
 // excepted), unreadable or malformed is a fault, named with the reader's
 // byte offset and what was expected there.
-compilato_letto leggi_compilato(piattaforma::file_system& fs, const std::string& cartella,
-                                const std::string& nome_base, const std::string& codice_treno, anomalie& a);
+compilato_letto leggi_compilato(piattaforma::file_system& fs, const std::string& cartella, const std::string& nome_base,
+                                const std::string& codice_treno, anomalie& a);
 
 }  // namespace decompila

@@ -26,7 +26,7 @@ struct progressiva {
 struct curva {
   std::int32_t posizione = 0;  // the last straight metre before it turns
   std::int32_t lunghezza = 0;
-  int classe = 1;              // 1 to 6
+  int classe = 1;  // 1 to 6
   bool sinistra = false;
 };
 
@@ -58,7 +58,7 @@ struct descrizione_linea {
   std::int32_t ripetizione_inizio = 0;
   std::int32_t ripetizione_fine = 0;
   std::int32_t ripetizione_codici = 4;  // 4 or 9
-  bool con_tracciato = true;  // false: the curves could not be recovered
+  bool con_tracciato = true;            // false: the curves could not be recovered
   std::vector<curva> curve;
   std::vector<voce_elenco> pendenze;
   std::vector<montagna> montagne;

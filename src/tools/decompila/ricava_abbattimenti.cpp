@@ -20,7 +20,8 @@ bool punto(const formato::cella& c) { return c.evento == ev::abbattimento && c.d
 
 // The grid's points of value 180 that the post-processing does not place
 // when the description's abbattimento records are `scritti`.
-std::vector<std::int32_t> non_piazzati(const std::vector<formato::cella>& prima, const std::vector<std::int32_t>& candidati,
+std::vector<std::int32_t> non_piazzati(const std::vector<formato::cella>& prima,
+                                       const std::vector<std::int32_t>& candidati,
                                        const std::vector<std::int32_t>& scritti) {
   compilatore::modello m;
   m.celle = prima;

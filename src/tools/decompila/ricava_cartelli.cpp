@@ -25,13 +25,8 @@ bool voce_di_cartello(std::int32_t e, std::size_t stazioni) {
 }
 
 std::string testo_di(lavoro& w, std::int32_t e) {
-  const std::string& testo = w.tabella[static_cast<std::size_t>(e)].nome;
-  if (testo_scrivibile(testo)) return testo;
-  const std::string scritto = rendi_scrivibile(testo);
-  w.a.in_voce(w.letto.nomi.tabella_sim, e, "il testo del cartello '" + testo +
-                                             "' non si scrive in una descrizione (virgole, a capo o spazi ai "
-                                             "bordi); scritto '" + scritto + "'");
-  return scritto;
+  return testo_per_descrizione(w.a, w.letto.nomi.tabella_sim, e, "il testo del cartello",
+                               w.tabella[static_cast<std::size_t>(e)].nome);
 }
 
 // A board whose cell a station's stop point took over: any stop cell that
@@ -56,11 +51,9 @@ std::int32_t fuori_posto(lavoro& w, std::int32_t e, std::set<std::int32_t>& occu
   return -1;
 }
 
-}  // namespace
-
-void ricava_cartelli(lavoro& w) {
-  const std::size_t stazioni = w.d.treno.stazioni.size();
-  // Cells of every board, by the entry that holds its text.
+// Cells of every board, by the entry that holds its text; a board that
+// points elsewhere is a fault.
+std::map<std::int32_t, std::vector<std::int32_t>, std::greater<>> celle_per_voce(lavoro& w, std::size_t stazioni) {
   std::map<std::int32_t, std::vector<std::int32_t>, std::greater<>> per_voce;
   for (std::int32_t i = 0; i <= w.n_celle(); ++i) {
     const formato::cella& c = w.cella(i);
@@ -72,13 +65,26 @@ void ricava_cartelli(lavoro& w) {
     }
     per_voce[c.dato1].push_back(i);
   }
-  // The lowest board entry: the last one referenced, or the last with a text.
-  std::int32_t ultima = formato::voce_primo_cartello + 1;
-  if (!per_voce.empty()) ultima = per_voce.rbegin()->first;
+  return per_voce;
+}
+
+// The lowest board entry: the last one a cell shows, or the last with a text.
+std::int32_t ultima_voce(const lavoro& w, std::size_t stazioni, std::int32_t ultima_mostrata) {
+  std::int32_t ultima = ultima_mostrata;
   for (std::int32_t e = formato::voce_primo_cartello; voce_di_cartello(e, stazioni); --e) {
     const formato::voce& v = w.tabella[static_cast<std::size_t>(e)];
     if (!v.nome.empty() && solo_testo(v)) ultima = std::min(ultima, e);
   }
+  return ultima;
+}
+
+}  // namespace
+
+void ricava_cartelli(lavoro& w) {
+  const std::size_t stazioni = w.d.treno.stazioni.size();
+  const auto per_voce = celle_per_voce(w, stazioni);
+  const std::int32_t ultima =
+      ultima_voce(w, stazioni, per_voce.empty() ? formato::voce_primo_cartello + 1 : per_voce.rbegin()->first);
 
   std::set<std::int32_t> occupate;
   for (const indicatore& i : w.d.linea.indicatori) occupate.insert(i.posizione / 50 + 1);
@@ -89,7 +95,7 @@ void ricava_cartelli(lavoro& w) {
       cella = trovate->second.front();
       for (std::size_t k = 1; k < trovate->second.size(); ++k) {
         w.anomalia_cella(trovate->second[k], "secondo cartello con il testo della voce " + std::to_string(e) +
-                                                  ": ogni cartello ha la sua voce; tralasciato");
+                                                 ": ogni cartello ha la sua voce; tralasciato");
       }
     } else {
       cella = sotto_una_fermata(w, occupate);

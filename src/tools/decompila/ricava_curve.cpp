@@ -1,7 +1,7 @@
 #include <array>
 #include <bit>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,9 +45,11 @@ std::optional<int> classe_al_metro(const formato::tracciato& t, std::size_t m, i
 }
 
 void segnala_metri(lavoro& w, std::int32_t da, std::int32_t a) {
-  const std::string metri = da == a ? "metro " + std::to_string(da) : "metri " + std::to_string(da) + "-" + std::to_string(a);
-  w.a.aggiungi(w.letto.nomi.tracciato_dat, metri + ": il punto non segue dai due prima n\xE9 in rettilineo n\xE9 "
-                                                   "con una delle sei classi di curva; scritto come rettilineo");
+  const std::string metri =
+      da == a ? "metro " + std::to_string(da) : "metri " + std::to_string(da) + "-" + std::to_string(a);
+  w.a.aggiungi(w.letto.nomi.tracciato_dat, metri +
+                                               ": il punto non segue dai due prima n\xE9 in rettilineo n\xE9 "
+                                               "con una delle sei classi di curva; scritto come rettilineo");
 }
 
 }  // namespace

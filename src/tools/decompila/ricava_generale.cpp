@@ -26,7 +26,8 @@ bool come_scritta(const formato::voce& v, progressiva& p) {
 
 // Whether records written as `uno`, `due`, `tre` are put by the compile's
 // ordering exactly where the table has them.
-bool riordinate_come(const std::array<progressiva, 3>& scritte, const std::array<formato::voce, formato::voci_tabella>& t) {
+bool riordinate_come(const std::array<progressiva, 3>& scritte,
+                     const std::array<formato::voce, formato::voci_tabella>& t) {
   compilatore::modello m;
   const int voci[3] = {formato::voce_progressiva_uno, formato::voce_progressiva_due, formato::voce_progressiva_tre};
   for (int i = 0; i < 3; ++i) {
@@ -94,7 +95,8 @@ void ricava_lunghezza(lavoro& w) {
   } else if (l.celle) {
     lunghezza = static_cast<std::int64_t>(l.celle->size() - 1) * 50 - compilatore::estensione_linea;
   }
-  w.d.linea.lunghezza = static_cast<std::int32_t>(std::clamp<std::int64_t>(lunghezza, 0, compilatore::lunghezza_massima));
+  w.d.linea.lunghezza =
+      static_cast<std::int32_t>(std::clamp<std::int64_t>(lunghezza, 0, compilatore::lunghezza_massima));
   const std::string fonte = l.tabella ? "la lunghezza della linea nella tabella" : "la lunghezza ricavata";
   const std::int64_t estesa = lunghezza + compilatore::estensione_linea;
   if (l.celle) {

@@ -57,7 +57,7 @@ class segmenti {
   const std::set<std::int32_t>& scartati() const { return scartati_; }
 
  private:
-  bool segno(std::int32_t i) const { return w_.cella(i).evento == ev::segno_montagna && scartati_.count(i) == 0; }
+  bool segno(std::int32_t i) const { return w_.cella(i).evento == ev::segno_montagna && !scartati_.contains(i); }
   bool vuota(std::int32_t i) const { return w_.cella(i).evento == ev::nessuno; }
 
   std::int32_t primo_segno(std::int32_t da, std::int32_t a) const {

@@ -56,7 +56,7 @@ class rallentamenti {
   // the slowdown's dato2 and dato3 are still there.
   bool coperta(std::int32_t i, std::int16_t dato2, std::int16_t dato3) const {
     if (!w_.in_griglia(i) || w_.cella(i).evento != ev::fermata || !w_.gia_spiegata(i)) return false;
-    if (w_.coperte_usate.count(i) != 0) return false;
+    if (w_.coperte_usate.contains(i)) return false;
     const formato::cella& c = w_.cella(i);
     return c.dato2 == dato2 && c.dato3 == dato3 && c.dato4 == 0 && c.tempo_segnale == 0;
   }

@@ -146,7 +146,7 @@ std::int32_t u_dai_preavvisi(lavoro& w, std::int32_t i, const formato::cella& c,
   if (!preavvisi_che_tornano(w, i, u0).empty()) return u0;
   const auto da_altri = [&](std::int32_t cella) {
     const auto n = spiegati.find(cella);
-    const int propria = std::count(proprie.begin(), proprie.end(), cella);
+    const auto propria = std::count(proprie.begin(), proprie.end(), cella);
     return n != spiegati.end() && n->second > propria;
   };
   std::int32_t u = u0;
@@ -165,12 +165,11 @@ std::int32_t u_dai_preavvisi(lavoro& w, std::int32_t i, const formato::cella& c,
 // A stop point that covered a signal keeps its time and its last three
 // fields; its approach codes, where nothing wrote over them, still show,
 // and nothing else explains them.
-bool segnale_coperto(lavoro& w, std::int32_t i, std::int32_t u, const formato::cella& c,
-                     const spiegazioni& spiegati) {
-  if (!w.fermata_con_resto(i) || w.coperte_usate.count(i) != 0) return false;
+bool segnale_coperto(lavoro& w, std::int32_t i, std::int32_t u, const formato::cella& c, const spiegazioni& spiegati) {
+  if (!w.fermata_con_resto(i) || w.coperte_usate.contains(i)) return false;
   if (c.tempo_segnale != 0) return true;
   for (std::int32_t cella : preavvisi_che_tornano(w, i, u)) {
-    if (w.cella(cella).preavviso != 0 && spiegati.count(cella) == 0) return true;
+    if (w.cella(cella).preavviso != 0 && !spiegati.contains(cella)) return true;
   }
   return false;
 }

@@ -63,13 +63,7 @@ stazione leggi_stazione(lavoro& w, const formato::voce& v, int n) {
   s.ore = v.orario / 3600;
   s.minuti = v.orario % 3600 / 60;
   s.secondi = v.orario % 60;
-  s.nome = v.nome;
-  if (!testo_scrivibile(v.nome)) {
-    s.nome = rendi_scrivibile(v.nome);
-    w.a.in_voce(w.letto.nomi.tabella_sim, n, "il nome della stazione '" + v.nome +
-                                               "' non si scrive in una descrizione (virgole, a capo o spazi ai "
-                                               "bordi); scritto '" + s.nome + "'");
-  }
+  s.nome = testo_per_descrizione(w.a, w.letto.nomi.tabella_sim, n, "il nome della stazione", v.nome);
   return s;
 }
 

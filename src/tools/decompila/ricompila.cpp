@@ -5,7 +5,7 @@
 namespace decompila {
 
 compilatore::compilato ricompila(const testi& t, const std::string& nome_base, const std::string& codice_treno,
-                               bool con_tracciato) {
+                                 bool con_tracciato) {
   piattaforma::file_system_memoria fs;
   fs.file[t.percorso_linea] = t.linea;
   fs.file[t.percorso_treno] = t.treno;

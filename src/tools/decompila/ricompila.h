@@ -17,6 +17,6 @@ struct testi {
 // What compila_scenario makes of the two texts, compiled in memory: the
 // base name and the train code give the identification codes.
 compilatore::compilato ricompila(const testi& t, const std::string& nome_base, const std::string& codice_treno,
-                               bool con_tracciato);
+                                 bool con_tracciato);
 
 }  // namespace decompila

@@ -17,7 +17,8 @@ void elenco(std::string& testo, const char* intestazione, const char* chiave, co
 void generale_linea(std::string& testo, const descrizione_linea& d) {
   sezione_testo s("[generale]");
   s.riga("lunghezza percorso", {d.lunghezza});
-  const char* nomi[3] = {"progressiva chilometrica uno", "progressiva chilometrica due", "progressiva chilometrica tre"};
+  const char* nomi[3] = {"progressiva chilometrica uno", "progressiva chilometrica due",
+                         "progressiva chilometrica tre"};
   for (std::size_t i = 0; i < 3; ++i) {
     const progressiva& p = d.progressive[i];
     s.riga(nomi[i], {p.posizione, p.valore, p.flag});

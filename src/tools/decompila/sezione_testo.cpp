@@ -9,13 +9,15 @@ constexpr const char* fine_riga = "\r\n";
 
 std::vector<std::string> in_cifre(const std::vector<std::int64_t>& numeri) {
   std::vector<std::string> cifre;
+  cifre.reserve(numeri.size());
   for (std::int64_t n : numeri) cifre.push_back(std::to_string(n));
   return cifre;
 }
 
 }  // namespace
 
-void sezione_testo::riga(std::string chiave, const std::vector<std::int64_t>& numeri, std::optional<std::string> testo) {
+void sezione_testo::riga(std::string chiave, const std::vector<std::int64_t>& numeri,
+                         std::optional<std::string> testo) {
   righe_.push_back({false, false, std::move(chiave), in_cifre(numeri), std::move(testo)});
 }
 

@@ -27,4 +27,14 @@ std::string rendi_scrivibile(std::string_view testo) {
   return t;
 }
 
+std::string testo_per_descrizione(anomalie& a, const std::string& file, std::int32_t voce, std::string_view cosa,
+                                  const std::string& testo) {
+  if (testo_scrivibile(testo)) return testo;
+  std::string scritto = rendi_scrivibile(testo);
+  a.in_voce(file, voce,
+            std::string(cosa) + " '" + testo +
+                "' non si scrive in una descrizione (virgole, a capo o spazi ai bordi); scritto '" + scritto + "'");
+  return scritto;
+}
+
 }  // namespace decompila

@@ -25,7 +25,8 @@ std::string in_testo(const std::string& v) { return "'" + v + "'"; }
 template <typename R>
 std::vector<std::pair<std::string_view, std::string>> campi(const R& r) {
   std::vector<std::pair<std::string_view, std::string>> valori;
-  formato::visita_campi(r, [&](std::string_view nome, const auto& campo) { valori.emplace_back(nome, in_testo(campo)); });
+  formato::visita_campi(r,
+                        [&](std::string_view nome, const auto& campo) { valori.emplace_back(nome, in_testo(campo)); });
   return valori;
 }
 
@@ -58,7 +59,8 @@ void confronta_celle(const compilato_letto& letto, const compilatore::modello& m
   const auto& celle = *letto.celle;
   const std::string& file = letto.nomi.celle_dat;
   if (celle.size() != m.celle.size()) {
-    a.aggiungi(file, std::to_string(celle.size()) + " celle, la descrizione ne d\xE0 " + std::to_string(m.celle.size()));
+    a.aggiungi(file,
+               std::to_string(celle.size()) + " celle, la descrizione ne d\xE0 " + std::to_string(m.celle.size()));
   }
   const std::string nel_file = formato::contenuto_celle(celle);
   const std::string ricompilate = formato::contenuto_celle(m.celle);
@@ -96,8 +98,8 @@ void confronta_tracciato(const compilato_letto& letto, const compilatore::modell
     primo = i;
   }
   if (diversi == 0) return;
-  a.aggiungi(file, std::to_string(diversi) + " punti diversi dalla descrizione, il primo al metro " +
-                       std::to_string(primo));
+  a.aggiungi(file,
+             std::to_string(diversi) + " punti diversi dalla descrizione, il primo al metro " + std::to_string(primo));
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ std::string in_testo(const std::string& v) { return "'" + v + "'"; }
 template <typename R>
 std::vector<std::pair<std::string_view, std::string>> campi(const R& r) {
   std::vector<std::pair<std::string_view, std::string>> valori;
-  formato::visita_campi(r, [&](std::string_view nome, const auto& campo) { valori.emplace_back(nome, in_testo(campo)); });
+  formato::visita_campi(r,
+                        [&](std::string_view nome, const auto& campo) { valori.emplace_back(nome, in_testo(campo)); });
   return valori;
 }
 
@@ -57,7 +58,10 @@ std::string nome_campo(int v, std::string_view campo) {
   const auto trovato = nomi.find({v, campo});
   if (trovato != nomi.end()) return trovato->second;
   if (v >= formato::voce_progressiva_tre && v <= formato::voce_progressiva_uno) {
-    const char* parte = campo == "inizio" ? "da" : campo == "fine" ? "valore" : campo == "progressiva" ? "flag" : nullptr;
+    const char* parte = campo == "inizio"        ? "da"
+                        : campo == "fine"        ? "valore"
+                        : campo == "progressiva" ? "flag"
+                                                 : nullptr;
     if (parte != nullptr) return "progressiva (voce " + std::to_string(v) + "), " + parte;
   }
   return "voce " + std::to_string(v) + ", " + std::string(campo);
@@ -77,7 +81,9 @@ std::vector<std::string> campi_diversi(const voce& a, const voce& b,
       da = ora_del_giorno(a.orario);
       a_ = ora_del_giorno(b.orario);
     }
-    righe.push_back(nome(x[i].first) + ": " + da + " -> " + a_);
+    std::string riga = nome(x[i].first);
+    riga.append(": ").append(da).append(" -> ").append(a_);
+    righe.push_back(std::move(riga));
   }
   return righe;
 }
@@ -90,7 +96,8 @@ sezione_confronto voci_intestazione(const scenario_letto& p, const scenario_lett
   for (int v : {0, formato::voce_progressiva_tre, formato::voce_progressiva_due, formato::voce_progressiva_uno,
                 formato::voce_lunghezza, formato::voce_nome_base, formato::voce_ripetizione}) {
     const auto i = static_cast<std::size_t>(v);
-    for (std::string& r : campi_diversi(p.tabella[i], d.tabella[i], [v](std::string_view c) { return nome_campo(v, c); })) {
+    for (std::string& r :
+         campi_diversi(p.tabella[i], d.tabella[i], [v](std::string_view c) { return nome_campo(v, c); })) {
       s.righe.push_back(std::move(r));
     }
   }
@@ -151,8 +158,8 @@ std::string dati_grezzi(const cella& c) {
 }
 
 bool stesso_evento(const cella& a, const cella& b) {
-  return a.evento == b.evento && a.dato1 == b.dato1 && a.dato2 == b.dato2 && a.dato3 == b.dato3 &&
-         a.dato4 == b.dato4 && a.tempo_segnale == b.tempo_segnale;
+  return a.evento == b.evento && a.dato1 == b.dato1 && a.dato2 == b.dato2 && a.dato3 == b.dato3 && a.dato4 == b.dato4 &&
+         a.tempo_segnale == b.tempo_segnale;
 }
 
 std::string dove(std::size_t i) { return "cella " + std::to_string(i) + ", " + std::to_string(i * 50) + " m"; }
@@ -172,7 +179,9 @@ sezione_confronto eventi(const scenario_letto& p, const scenario_letto& d) {
       da += ", " + dati_grezzi(a);
       a_ += ", " + dati_grezzi(b);
     }
-    s.righe.push_back(dove(i) + ": " + da + " -> " + a_);
+    std::string riga = dove(i);
+    riga.append(": ").append(da).append(" -> ").append(a_);
+    s.righe.push_back(std::move(riga));
   }
   return s;
 }
@@ -199,9 +208,9 @@ sezione_confronto tratti(const char* titolo, const scenario_letto& p, const scen
     std::size_t fine = i + 1;
     while (fine < n && valore(cella_di(p, fine)) == a && valore(cella_di(d, fine)) == b) ++fine;
     if (a != b) {
-      s.righe.push_back(std::to_string(i * 50) + " - " + std::to_string(fine * 50) + " m (celle " +
-                        std::to_string(i) + "-" + std::to_string(fine - 1) + "): " + std::to_string(a) + " -> " +
-                        std::to_string(b) + unita);
+      s.righe.push_back(std::to_string(i * 50) + " - " + std::to_string(fine * 50) + " m (celle " + std::to_string(i) +
+                        "-" + std::to_string(fine - 1) + "): " + std::to_string(a) + " -> " + std::to_string(b) +
+                        unita);
     }
     i = fine;
   }
@@ -260,10 +269,14 @@ confronto confronta(const scenario_letto& p, const scenario_letto& d) {
   c.sezioni.push_back(stazioni_e_cartelli(p, d));
   c.sezioni.push_back(eventi(p, d));
   c.sezioni.push_back(preavvisi(p, d));
-  c.sezioni.push_back(tratti("Velocit\xE0 limite", p, d, [](const cella& x) { return x.vel_limite * 5; }, " km/h"));
-  c.sezioni.push_back(tratti("Pendenze", p, d, [](const cella& x) { return x.pendenza - 100; }, " per mille"));
-  c.sezioni.push_back(tratti("Aderenza", p, d, [](const cella& x) { return std::int32_t{x.aderenza}; }, ""));
-  c.sezioni.push_back(tratti("Montagne", p, d, [](const cella& x) { return std::int32_t{x.tipo_montagna}; }, ""));
+  c.sezioni.push_back(tratti(
+      "Velocit\xE0 limite", p, d, [](const cella& x) { return x.vel_limite * 5; }, " km/h"));
+  c.sezioni.push_back(tratti(
+      "Pendenze", p, d, [](const cella& x) { return x.pendenza - 100; }, " per mille"));
+  c.sezioni.push_back(tratti(
+      "Aderenza", p, d, [](const cella& x) { return std::int32_t{x.aderenza}; }, ""));
+  c.sezioni.push_back(tratti(
+      "Montagne", p, d, [](const cella& x) { return std::int32_t{x.tipo_montagna}; }, ""));
   c.sezioni.push_back(tracciato(p, d));
   return c;
 }

@@ -149,8 +149,8 @@ std::string modifiche_casuali::record_nuovo(bool linea, std::string& sezione) {
   }
   if (g.chiave == "rallentamento") {
     const std::int32_t v = 10 * tra(2, 14);
-    return "rallentamento, " + ps + ", " + std::to_string(v) + ", " + std::to_string(50 * tra(2, 40)) + ", " +
-           n(0, 1) + ", " + n(0, 1) + ", " + std::to_string(tra(0, 1) * (v - 10));
+    return "rallentamento, " + ps + ", " + std::to_string(v) + ", " + std::to_string(50 * tra(2, 40)) + ", " + n(0, 1) +
+           ", " + n(0, 1) + ", " + std::to_string(tra(0, 1) * (v - 10));
   }
   return "abbattimento, " + ps + ", " + (tra(0, 1) == 0 ? std::string("0") : n(1, 300));
 }
@@ -158,11 +158,12 @@ std::string modifiche_casuali::record_nuovo(bool linea, std::string& sezione) {
 std::string modifiche_casuali::aggiungi(std::vector<std::string>& righe, bool linea, bool ovunque) {
   std::string sezione;
   const std::string nuovo = record_nuovo(linea, sezione);
-  const auto primo_corpo = std::find_if(righe.begin() + 1, righe.end(), [](const std::string& r) { return r.rfind('[', 0) == 0; });
+  const auto primo_corpo =
+      std::find_if(righe.begin() + 1, righe.end(), [](const std::string& r) { return r.rfind('[', 0) == 0; });
   const auto intestazione = ovunque ? primo_corpo : std::find(righe.begin(), righe.end(), sezione);
-  const auto fine = ovunque ? righe.end() - 1
-                            : std::find_if(intestazione + 1, righe.end(),
-                                           [](const std::string& r) { return r.rfind('[', 0) == 0; });
+  const auto fine =
+      ovunque ? righe.end() - 1
+              : std::find_if(intestazione + 1, righe.end(), [](const std::string& r) { return r.rfind('[', 0) == 0; });
   const auto dove = intestazione + 1 + tra(0, static_cast<std::int32_t>(fine - intestazione - 1));
   righe.insert(dove, nuovo);
   return "aggiunto '" + nuovo + "'";
@@ -239,7 +240,8 @@ std::string modifiche_casuali::cambia(std::vector<std::string>& righe) {
 }
 
 std::string modifiche_casuali::cambia_generale(std::vector<std::string>& righe) {
-  const auto fine = std::find_if(righe.begin() + 1, righe.end(), [](const std::string& r) { return r.rfind('[', 0) == 0; });
+  const auto fine =
+      std::find_if(righe.begin() + 1, righe.end(), [](const std::string& r) { return r.rfind('[', 0) == 0; });
   const auto quante = static_cast<std::int32_t>(fine - righe.begin()) - 1;
   if (quante < 1) return "niente da cambiare";
   std::string& riga = righe[static_cast<std::size_t>(tra(1, quante))];
@@ -252,7 +254,8 @@ std::string modifiche_casuali::cambia_generale(std::vector<std::string>& righe) 
     r.chiave = tra(0, 1) == 0 ? "ripetizione segnali 4 codici" : "ripetizione segnali 9 codici";
     r.valori = {cinquanta(lunghezza_), tra(0, 3) == 0 ? "0" : cinquanta(lunghezza_)};
   } else if (r.chiave == "orologio") {
-    riga = "orologio, " + std::to_string(tra(0, 23)) + " " + std::to_string(tra(0, 59)) + " " + std::to_string(tra(0, 59));
+    riga =
+        "orologio, " + std::to_string(tra(0, 23)) + " " + std::to_string(tra(0, 59)) + " " + std::to_string(tra(0, 59));
     return "cambiato '" + prima + "' in '" + riga + "'";
   } else if (!r.valori.empty()) {
     r.valori[0] = std::to_string(tra(0, 300));

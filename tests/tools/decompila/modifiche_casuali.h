@@ -36,7 +36,9 @@ class modifiche_casuali {
   std::string cambia_generale(std::vector<std::string>& righe);
 
   std::string record_nuovo(bool linea, std::string& sezione);
-  std::int32_t tra(std::int32_t da, std::int32_t a) { return std::uniform_int_distribution<std::int32_t>(da, a)(caso_); }
+  std::int32_t tra(std::int32_t da, std::int32_t a) {
+    return std::uniform_int_distribution<std::int32_t>(da, a)(caso_);
+  }
   std::int32_t posizione();
   // The next new record goes here instead of at a random place.
   std::optional<std::int32_t> vicino_a_;

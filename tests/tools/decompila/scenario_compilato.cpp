@@ -49,7 +49,7 @@ std::string differenze(const std::map<std::string, std::string>& a, const std::m
              " byte, diversi dal byte " + std::to_string(i) + "\n";
   }
   for (const auto& [nome, byte] : b) {
-    if (a.count(nome) == 0) testo += nome + ": in pi\xF9\n";
+    if (!a.contains(nome)) testo += nome + ": in pi\xF9\n";
   }
   return testo;
 }
