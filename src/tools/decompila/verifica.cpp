@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "formato/campi.h"
+#include "formato/campi_in_testo.h"
 #include "formato/scrivi_binari.h"
 #include "tools/compila/diagnostica.h"
 
@@ -17,24 +17,11 @@ namespace {
 // Past this many cells that differ, only their number is told.
 constexpr int celle_mostrate = 20;
 
-std::string in_testo(std::uint8_t v) { return std::to_string(v); }
-std::string in_testo(std::int16_t v) { return std::to_string(v); }
-std::string in_testo(std::int32_t v) { return std::to_string(v); }
-std::string in_testo(const std::string& v) { return "'" + v + "'"; }
-
-template <typename R>
-std::vector<std::pair<std::string_view, std::string>> campi(const R& r) {
-  std::vector<std::pair<std::string_view, std::string>> valori;
-  formato::visita_campi(r,
-                        [&](std::string_view nome, const auto& campo) { valori.emplace_back(nome, in_testo(campo)); });
-  return valori;
-}
-
 // "dato1 41 nel file, 0 dalla descrizione; ..." for the fields that differ.
 template <typename R>
 std::string differenze(const R& nel_file, const R& ricompilato) {
-  const auto a = campi(nel_file);
-  const auto b = campi(ricompilato);
+  const auto a = formato::campi_in_testo(nel_file);
+  const auto b = formato::campi_in_testo(ricompilato);
   std::string testo;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (a[i].second == b[i].second) continue;

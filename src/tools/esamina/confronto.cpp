@@ -9,7 +9,7 @@
 #include <map>
 #include <utility>
 
-#include "formato/campi.h"
+#include "formato/campi_in_testo.h"
 #include "formato/voci.h"
 #include "tools/esamina/eventi.h"
 #include "tools/esamina/resoconto.h"
@@ -19,20 +19,6 @@ namespace {
 
 using formato::cella;
 using formato::voce;
-
-std::string in_testo(std::uint8_t v) { return std::to_string(v); }
-std::string in_testo(std::int16_t v) { return std::to_string(v); }
-std::string in_testo(std::int32_t v) { return std::to_string(v); }
-std::string in_testo(const std::string& v) { return "'" + v + "'"; }
-
-// A record's fields by name, as text.
-template <typename R>
-std::vector<std::pair<std::string_view, std::string>> campi(const R& r) {
-  std::vector<std::pair<std::string_view, std::string>> valori;
-  formato::visita_campi(r,
-                        [&](std::string_view nome, const auto& campo) { valori.emplace_back(nome, in_testo(campo)); });
-  return valori;
-}
 
 // What the header entries' fields mean; any other field is named by entry and field.
 std::string nome_campo(int v, std::string_view campo) {
@@ -70,8 +56,8 @@ std::string nome_campo(int v, std::string_view campo) {
 // "a -> b" for each field that differs, named by `nome`.
 std::vector<std::string> campi_diversi(const voce& a, const voce& b,
                                        const std::function<std::string(std::string_view)>& nome) {
-  const auto x = campi(a);
-  const auto y = campi(b);
+  const auto x = formato::campi_in_testo(a);
+  const auto y = formato::campi_in_testo(b);
   std::vector<std::string> righe;
   for (std::size_t i = 0; i < x.size(); ++i) {
     if (x[i].second == y[i].second) continue;
