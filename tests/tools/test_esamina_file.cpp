@@ -154,7 +154,8 @@ TEST_F(Esamina, MissingOrMalformedFilesExitOneNamingFileAndOffset) {
 }
 
 const std::string uso =
-    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n";
+    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n"
+    "     esamina_scenario CARTELLA BASE TRENO --confronta CARTELLA2 BASE2 TRENO2\n";
 
 struct caso_uso {
   std::vector<std::string> argomenti;
