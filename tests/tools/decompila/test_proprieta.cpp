@@ -50,7 +50,7 @@ std::string elenco(const std::vector<std::string>& fatte) {
 }
 
 TEST(DecompilaProprieta, EditedScenariosCompileBackToTheirBytes) {
-  constexpr int casi = 200;
+  constexpr int casi = 150;
   for (int caso = 0; caso < casi; ++caso) {
     const std::int32_t lunghezza = 10000 + 50 * ((caso * 7919) % 700);
     const genera_linea::scenario_prova s = genera_linea::genera(lunghezza);
