@@ -86,7 +86,8 @@ class file_system_guasto : public piattaforma::file_system_delegato {
   }
 
   piattaforma::esito rendi_eseguibile(const std::string& percorso) override {
-    if (tipo_ == guasto::eseguibile_negato && (percorso == percorso_ || percorso == piattaforma::percorso_temporaneo(percorso_)))
+    if (tipo_ == guasto::eseguibile_negato &&
+        (percorso == percorso_ || percorso == piattaforma::percorso_temporaneo(percorso_)))
       return fallisci(percorso, ragione_eseguibile);
     return file_system_delegato::rendi_eseguibile(percorso);
   }

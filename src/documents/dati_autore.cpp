@@ -10,7 +10,7 @@
 namespace documenti {
 namespace {
 
-constexpr std::array<std::string_view, 8> voci = {"classificazione", "rango",   "massa bloccata", "descrizione",
+constexpr std::array<std::string_view, 8> voci = {"classificazione", "rango",    "massa bloccata", "descrizione",
                                                   "autore",          "contatto", "orario",         "sigla"};
 
 std::string* campo(dati_autore& d, std::string_view voce) {

@@ -6,7 +6,7 @@ namespace documenti {
 
 std::string avvisi_documenti::adatta(std::string_view testo, std::size_t larghezza, std::string_view documento) {
   if (testo.size() <= larghezza) return std::string(testo);
-  const std::string tagliato(testo.substr(0, larghezza));
+  std::string tagliato(testo.substr(0, larghezza));
   elenco.push_back(std::string(documento) + ": '" + std::string(testo) + "' tagliato a " + std::to_string(larghezza) +
                    " caratteri: '" + tagliato + "'");
   return tagliato;

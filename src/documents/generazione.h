@@ -32,7 +32,6 @@ std::string km_stampato(const progressive_km& progressive, std::int32_t posizion
 
 // "A - B" for a slowdown between two stations, "A" for one that lies in a
 // station's area (or before the first station, or after the last).
-std::string stazioni_del_rallentamento(const std::vector<stazione_percorso>& stazioni,
-                                       const rallentamento_percorso& r);
+std::string stazioni_del_rallentamento(const std::vector<stazione_percorso>& stazioni, const rallentamento_percorso& r);
 
 }  // namespace documenti

@@ -8,8 +8,8 @@
 namespace documenti {
 
 struct testata_scheda {
-  std::string codice_treno;     // at most 7 characters after "TRENO n. "
-  std::string da;               // origin and destination, at most 22 characters each
+  std::string codice_treno;  // at most 7 characters after "TRENO n. "
+  std::string da;            // origin and destination, at most 22 characters each
   std::string a;
   std::string classe;           // "V140 B", at most 14 characters
   std::string massa_frenata;    // "105%", at most 14 characters

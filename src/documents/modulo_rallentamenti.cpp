@@ -18,9 +18,9 @@ const std::string chiusura_tabella =
 
 // " |" and six fields, each closed by "|": 82 characters.
 std::string riga_modulo(std::size_t numero, const riga_rallentamento& r) {
-  return " |" + a_destra(std::to_string(numero), 2) + " |" + " " + a_sinistra(r.stazioni, larghezza_stazioni) +
-         "|" + a_destra(std::to_string(r.cippo), 7) + "     |" + a_destra(std::to_string(r.velocita), 6) +
-         "    |" + a_destra(std::to_string(r.lunghezza), 6) + "   |" + "   -----    |";
+  return " |" + a_destra(std::to_string(numero), 2) + " |" + " " + a_sinistra(r.stazioni, larghezza_stazioni) + "|" +
+         a_destra(std::to_string(r.cippo), 7) + "     |" + a_destra(std::to_string(r.velocita), 6) + "    |" +
+         a_destra(std::to_string(r.lunghezza), 6) + "   |" + "   -----    |";
 }
 
 }  // namespace
@@ -33,7 +33,8 @@ testo_scenario::tabella_righe modulo_rallentamenti(const ordine_rallentamento& o
   tabella.aggiungi(" " + std::string(80, '_'));
   tabella.aggiungi("  Linea  " + o.linea);
   tabella.aggiungi("");
-  tabella.aggiungi("  Si ordina al macchinista del treno " + o.codice_treno + " di effettuare i seguenti rallentamenti");
+  tabella.aggiungi("  Si ordina al macchinista del treno " + o.codice_treno +
+                   " di effettuare i seguenti rallentamenti");
   tabella.aggiungi("  " + std::string(79, '_'));
 
   tabella.aggiungi(" |   |                            |Inizio dopo |          |         |            |");

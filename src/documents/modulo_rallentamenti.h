@@ -17,7 +17,7 @@ struct riga_rallentamento {
 };
 
 struct ordine_rallentamento {
-  std::string linea;         // "ORIGIN - DESTINATION"
+  std::string linea;  // "ORIGIN - DESTINATION"
   std::string codice_treno;
   std::vector<riga_rallentamento> righe;
 };

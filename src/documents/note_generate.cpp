@@ -13,8 +13,8 @@ std::string prima_riga(const compilatore::modello& m, const dati_autore& autore)
   riga += m.tabella[formato::voce_ripetizione].nome;
   const std::vector<stazione_percorso> stazioni = stazioni_di(m);
   if (!stazioni.empty()) {
-    riga += " nel tratto " + iniziali_maiuscole(stazioni.front().nome) + " - " +
-            iniziali_maiuscole(stazioni.back().nome);
+    riga +=
+        " nel tratto " + iniziali_maiuscole(stazioni.front().nome) + " - " + iniziali_maiuscole(stazioni.back().nome);
   }
   return riga + ".";
 }

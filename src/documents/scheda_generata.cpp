@@ -56,8 +56,8 @@ std::vector<riga_percorso> righe_percorso(const compilatore::modello& m, avvisi_
   std::stable_sort(righe.begin(), righe.end(), in_ordine);
 
   for (const cambio_velocita& c : cambi_velocita(m, da, a)) {
-    const auto stessa = std::find_if(righe.begin(), righe.end(),
-                                     [&](const riga_percorso& r) { return r.posizione == c.posizione; });
+    const auto stessa =
+        std::find_if(righe.begin(), righe.end(), [&](const riga_percorso& r) { return r.posizione == c.posizione; });
     if (stessa != righe.end()) {
       stessa->velocita = c.velocita;
     } else {
@@ -100,7 +100,7 @@ testata_scheda testata(const compilatore::modello& m, const dati_autore& autore,
 }  // namespace
 
 std::string ora_stampata(std::int32_t secondi) {
-  constexpr std::int64_t giorno = 24 * 3600;
+  constexpr std::int64_t giorno = std::int64_t{24} * 3600;
   const std::int64_t del_giorno = ((std::int64_t{secondi} % giorno) + giorno) % giorno;
   char testo[6];
   std::snprintf(testo, sizeof testo, "%02d.%02d", static_cast<int>(del_giorno / 3600),
@@ -140,8 +140,10 @@ testo_scenario::tabella_righe scheda_generata(const compilatore::modello& m, con
   const progressive_km progressive(m.tabella);
   const std::vector<riga_percorso> righe = righe_percorso(m, avvisi);
   std::vector<std::string> km;
+  km.reserve(righe.size());
   for (const riga_percorso& r : righe) km.push_back(km_stampato(progressive, r.posizione));
   std::vector<voce_scheda> voci;
+  voci.reserve(righe.size());
   for (std::size_t i = 0; i < righe.size(); ++i) {
     voci.push_back({righe[i].velocita, km[i], righe[i].luogo, righe[i].orario, ""});
   }

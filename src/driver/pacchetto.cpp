@@ -96,11 +96,10 @@ std::string componi_installatore(std::string_view programma, const testi_scenari
 }
 
 piattaforma::esito estrai_scenario(std::string_view installatore, testi_scenario& testi) {
-  const bool ha_coda = installatore.size() >= byte_coda &&
-                       std::equal(magico.begin(), magico.end(), installatore.end() - magico.size());
+  const bool ha_coda =
+      installatore.size() >= byte_coda && std::equal(magico.begin(), magico.end(), installatore.end() - magico.size());
   if (!ha_coda) {
-    return piattaforma::esito::errore(
-        "installatore troncato o non valido: in fondo al file manca lo scenario");
+    return piattaforma::esito::errore("installatore troncato o non valido: in fondo al file manca lo scenario");
   }
   const std::size_t coda = installatore.size() - byte_coda;
   const std::uint64_t programma = leggi_intero(installatore, coda, 8);
@@ -108,21 +107,21 @@ piattaforma::esito estrai_scenario(std::string_view installatore, testi_scenario
   const auto somma = static_cast<std::uint32_t>(leggi_intero(installatore, coda + 16, 4));
   const auto versione = static_cast<std::uint32_t>(leggi_intero(installatore, coda + 20, 4));
   if (versione != versione_pacchetto) {
-    return piattaforma::esito::errore("installatore di un formato sconosciuto (versione " +
-                                      std::to_string(versione) + ")");
+    return piattaforma::esito::errore("installatore di un formato sconosciuto (versione " + std::to_string(versione) +
+                                      ")");
   }
   // Compared without adding, so that no recorded size can overflow.
   if (programma > coda || pacchetto != coda - programma) {
     return danneggiato("le dimensioni registrate non corrispondono a quelle del file (" +
                        std::to_string(installatore.size()) + " byte)");
   }
-  const std::string_view dati = installatore.substr(static_cast<std::size_t>(programma),
-                                                    static_cast<std::size_t>(pacchetto));
+  const std::string_view dati =
+      installatore.substr(static_cast<std::size_t>(programma), static_cast<std::size_t>(pacchetto));
   if (crc32(dati) != somma) return danneggiato("lo scenario non corrisponde alla sua somma di controllo");
   testi_scenario letti;
   if (!leggi_campi(dati, letti)) return danneggiato("lo scenario non ha la forma attesa");
-  for (const auto& [nome, quale] : {std::pair{&letti.nome_base, "il nome di base"},
-                                    std::pair{&letti.codice_treno, "il codice del treno"}}) {
+  for (const auto& [nome, quale] :
+       {std::pair{&letti.nome_base, "il nome di base"}, std::pair{&letti.codice_treno, "il codice del treno"}}) {
     const std::string difetto = difetto_nome(*nome);
     if (!difetto.empty()) return danneggiato(std::string(quale) + " '" + *nome + "' " + difetto);
   }

@@ -48,7 +48,8 @@ TEST(DatiAutore, UnreadableLineIsNamedByLineAndColumn) {
     std::string messaggio;
   };
   const caso casi[] = {
-      {"a misspelt entry", "rango, B\nclassificazone, R\n", 2, 1, "voce 'classificazone' sconosciuta; forse 'classificazione'?"},
+      {"a misspelt entry", "rango, B\nclassificazone, R\n", 2, 1,
+       "voce 'classificazone' sconosciuta; forse 'classificazione'?"},
       {"an entry of another file", "rango, B\n  velocita, 100\n", 2, 3, "voce 'velocita' sconosciuta"},
       {"no comma", "autore Lorenzo\n", 1, 1, "manca la virgola tra la voce 'autore' e il suo valore"},
       {"a line of notes that lost its entry", "  Linea Milano-Torino\n", 1, 3,

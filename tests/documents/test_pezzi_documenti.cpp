@@ -37,8 +37,8 @@ TEST(ProgressiveKm, DirectionAndValueFollowTheRecordInForce) {
   };
   const caso casi[] = {
       {"no records: metres from the start, rising", progressive({}), 4400, 4400, false},
-      {"flag 1 falls from the value written (the embedded line; the compile added 100)",
-       progressive({0, 350100, 1}), 8500, 341500, true},
+      {"flag 1 falls from the value written (the embedded line; the compile added 100)", progressive({0, 350100, 1}),
+       8500, 341500, true},
       {"flag 0 rises", progressive({0, 20000, 0}), 4400, 24400, false},
       {"a jump: the later record from its position on", progressive({8000, 40000, 0}, {0, 20000, 0}), 9500, 41500,
        false},
@@ -88,8 +88,8 @@ TEST(SchedaGenerata, BoardTextBecomesThePlaceOnTheSheet) {
 TEST(SchedaGenerata, TimeOfDayInHoursAndMinutes) {
   EXPECT_EQ(documenti::ora_stampata(17 * 3600 + 5 * 60), "17.05");
   EXPECT_EQ(documenti::ora_stampata(17 * 3600 + 10 * 60 + 45), "17.10");  // minutes are not rounded up
-  EXPECT_EQ(documenti::ora_stampata(25 * 3600 + 60), "01.01");          // past midnight
-  EXPECT_EQ(documenti::ora_stampata(-60), "23.59");                     // a stop that began the day before
+  EXPECT_EQ(documenti::ora_stampata(25 * 3600 + 60), "01.01");            // past midnight
+  EXPECT_EQ(documenti::ora_stampata(-60), "23.59");                       // a stop that began the day before
 }
 
 TEST(Maiuscole, CaseOfSingleByteText) {
@@ -109,7 +109,10 @@ TEST(TestoUnByte, Utf8IsMadeSingleByteAndSingleByteIsKept) {
   const caso casi[] = {
       {"plain ASCII", "Orario Giugno 2001", "Orario Giugno 2001"},
       {"UTF-8 accents", "difficolt\xC3\xA0 \xC3\xA8", "difficolt\xE0 \xE8"},
-      {"UTF-8 with a byte order mark", "\xEF\xBB\xBF" "citt\xC3\xA0", "citt\xE0"},
+      {"UTF-8 with a byte order mark",
+       "\xEF\xBB\xBF"
+       "citt\xC3\xA0",
+       "citt\xE0"},
       {"Windows-1252's own signs", "\xE2\x82\xAC 5 \xE2\x80\x93 l\xE2\x80\x99oro", "\x80 5 \x96 l\x92oro"},
       {"already single-byte", "realta' \xE8 effettuato", "realta' \xE8 effettuato"},
       {"an overlong form is not UTF-8", "a\xC0\xAF", "a\xC0\xAF"},
@@ -129,10 +132,11 @@ compilatore::modello con_stazioni(const std::string& nome, const std::string& pr
   const std::string treno =
       "[generale]\r\nvelocita, 0, 100\r\n"
       "stazione, 1000, 12, 400, 1, 0, 0, 1,1,0, 4,1,1, 1, 8,0,0, PRIMA\r\n"
-      "stazione, 9000, 12, 400, 1, 0, 0, 1,1,0, 4,1,1, 0, 8,9,0, " + nome + "\r\n"
+      "stazione, 9000, 12, 400, 1, 0, 0, 1,1,0, 4,1,1, 0, 8,9,0, " +
+      nome +
+      "\r\n"
       "rallentamento, 5000, 60, 300, 0, 0, 0\r\n[fine]\r\n";
-  const compilatore::modello m = compila_testi(linea, treno);
-  return m;
+  return compila_testi(linea, treno);
 }
 
 TEST(DocumentiGenerati, NameTooLongForItsColumnIsCutWithAWarning) {
@@ -161,17 +165,21 @@ TEST(DocumentiGenerati, AuthorsValueTooLongForItsBoxIsAnError) {
   documenti::dati_autore autore;
   autore.classificazione = "Regionale veloce notturno";
   const documenti::documenti_generati d = documenti::genera_documenti(con_stazioni("SECONDA", ""), autore);
-  EXPECT_EQ(d.errore,
-            "la classificazione 'REGIONALE VELOCE NOTTURNO' non sta nel suo riquadro della scheda treno (18 caratteri)");
+  EXPECT_EQ(
+      d.errore,
+      "la classificazione 'REGIONALE VELOCE NOTTURNO' non sta nel suo riquadro della scheda treno (18 caratteri)");
 }
 
 TEST(DocumentiGenerati, ManyRowsTakeMorePagesNumberedOfTheirCount) {
   std::string treno = "[generale]\r\n";
   // 40 changes of the speed limit between two stations 16 km apart.
   treno += "stazione, 1000, 12, 400, 1, 0, 0, 1,1,0, 4,1,1, 1, 8,0,0, PRIMA\r\n";
-  for (int i = 0; i < 41; ++i) treno += "velocita, " + std::to_string(i * 400) + ", " + (i % 2 ? "90" : "100") + "\r\n";
+  for (int i = 0; i < 41; ++i) {
+    treno += "velocita, " + std::to_string(i * 400) + ", " + (i % 2 != 0 ? "90" : "100") + "\r\n";
+  }
   treno += "stazione, 17000, 12, 400, 1, 0, 0, 1,1,0, 4,1,1, 0, 8,9,0, ULTIMA\r\n[fine]\r\n";
-  const compilatore::modello m = compila_testi("[generale]\r\nlunghezza percorso, 20000\r\n[curve]\r\n[fine]\r\n", treno);
+  const compilatore::modello m =
+      compila_testi("[generale]\r\nlunghezza percorso, 20000\r\n[curve]\r\n[fine]\r\n", treno);
   const documenti::documenti_generati d = documenti::genera_documenti(m, {});
   ASSERT_EQ(d.errore, "");
   EXPECT_NE(d.scheda.find("SCHEDA 1/2"), std::string::npos);

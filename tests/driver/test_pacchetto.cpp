@@ -17,7 +17,10 @@ std::string in_programma(const std::string& nome) { return piattaforma::unisci_p
 std::string atteso(const std::string& nome) { return leggi_file(std::string(CARTELLA_DATI_TEST) + "/" + nome); }
 
 // Stands in for the runner's machine code: the run never looks at it.
-const std::string programma_finto = std::string("\x7f" "ELF finto programma ") + std::string(300, '\0');
+const std::string programma_finto = std::string(
+                                        "\x7f"
+                                        "ELF finto programma ") +
+                                    std::string(300, '\0');
 
 // An installer in memory, run as the program it is.
 struct Installatore : ::testing::Test {
@@ -37,17 +40,17 @@ struct Installatore : ::testing::Test {
 TEST_F(Installatore, EmbeddedScenarioPackedWritesTheSameSixFilesAsGeneraScenario) {
   ASSERT_EQ(esegui(guida::componi_installatore(programma_finto, guida::testi_incorporati())), 0);
   EXPECT_EQ(sistema.eventi, (std::vector<std::string>{"mostra Attendere", "chiudi"}));
-  const std::vector<std::string> uscite = {
-      "Ostrale_Fiorna_40817_note.txt", "Ostrale_Fiorna_40817_rallentamenti.txt",
-      "Ostrale_Fiorna_40817_scheda_treno.txt", "Ostrale_Fiorna_linea.dat",
-      "Ostrale_Fiorna_40817.sim", "Ostrale_Fiorna_40817.dat"};
+  const std::vector<std::string> uscite = {"Ostrale_Fiorna_40817_note.txt",
+                                           "Ostrale_Fiorna_40817_rallentamenti.txt",
+                                           "Ostrale_Fiorna_40817_scheda_treno.txt",
+                                           "Ostrale_Fiorna_linea.dat",
+                                           "Ostrale_Fiorna_40817.sim",
+                                           "Ostrale_Fiorna_40817.dat"};
   EXPECT_EQ(fs.file.size(), uscite.size() + 1);
   for (const auto& nome : uscite) EXPECT_TRUE(fs.file[in_programma(nome)] == atteso(nome)) << nome;
 }
 
-guida::testi_scenario piccolo() {
-  return {"Valle", "9", "[generale]\r\n", "[fine]\r\n", "note\r\n", "", "scheda\r\n"};
-}
+guida::testi_scenario piccolo() { return {"Valle", "9", "[generale]\r\n", "[fine]\r\n", "note\r\n", "", "scheda\r\n"}; }
 
 TEST(Pacchetto, TrailerHoldsSizesChecksumVersionAndMagicLittleEndian) {
   const std::string installatore = guida::componi_installatore("PRG", piccolo());
@@ -137,8 +140,8 @@ std::vector<caso_guasto> casi_guasti() {
       {"bytes appended after the trailer", buono + "x", mancante},
       {"an unknown version", versione, "installatore di un formato sconosciuto (versione 2)"},
       {"sizes that do not add up", misure,
-       danneggiato + "le dimensioni registrate non corrispondono a quelle del file (" +
-           std::to_string(buono.size()) + " byte)"},
+       danneggiato + "le dimensioni registrate non corrispondono a quelle del file (" + std::to_string(buono.size()) +
+           " byte)"},
       {"counts past the payload", con_pacchetto(programma_finto, pacchetto_corto),
        danneggiato + "lo scenario non ha la forma attesa"},
       {"bytes after the seventh text", con_pacchetto(programma_finto, sette("Valle", "9") + "z"),
@@ -174,8 +177,8 @@ TEST(Pacchetto, TitleIsTheInstallersOwnName) {
   piattaforma::file_system_memoria fs;
   sistema_prova sistema(fs);
   guida::sorgente_pacchetto pacchetto;
-  for (const auto& [programma, titolo] : {std::pair{"/p/Valle_9.EXE", "Valle_9"}, std::pair{"Valle_9", "Valle_9"},
-                                          std::pair{"/p/a.b/inst", "inst"}}) {
+  for (const auto& [programma, titolo] :
+       {std::pair{"/p/Valle_9.EXE", "Valle_9"}, std::pair{"Valle_9", "Valle_9"}, std::pair{"/p/a.b/inst", "inst"}}) {
     sistema.programma = programma;
     EXPECT_EQ(pacchetto.titolo(sistema), titolo);
   }

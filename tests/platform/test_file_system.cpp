@@ -7,10 +7,10 @@
 #include "cartella_temporanea.h"
 #include "conta_memoria.h"
 #include "file_system_guasto.h"
+#include "pezzi_fissi.h"
 #include "platform/file_system.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
-#include "pezzi_fissi.h"
 
 namespace {
 

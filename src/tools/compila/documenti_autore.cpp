@@ -10,8 +10,9 @@ namespace strumento_compila {
 documenti_autore prepara_documenti(piattaforma::file_system& fs, const std::string& cartella,
                                    const compilatore::modello& m, std::string_view programma, std::ostream& errori) {
   documenti_autore d;
-  const std::string percorso =
-      piattaforma::unisci_percorso(cartella, documenti::nome_dati_autore(m.tabella[formato::voce_nome_base].nome, m.tabella[formato::voce_ripetizione].nome));
+  const std::string percorso = piattaforma::unisci_percorso(
+      cartella,
+      documenti::nome_dati_autore(m.tabella[formato::voce_nome_base].nome, m.tabella[formato::voce_ripetizione].nome));
   documenti::dati_autore autore;
   if (fs.esiste(percorso)) {
     std::string testo;

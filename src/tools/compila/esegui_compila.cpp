@@ -24,10 +24,10 @@ int errore_uso(std::ostream& errori, const std::string& motivo) {
 // The three documents beside the binary files.
 piattaforma::esito scrivi_documenti(piattaforma::file_system& fs, const formato::nomi_file& nomi,
                                     const documenti::documenti_generati& d) {
-  for (const auto& [percorso, testo] : {std::pair{&nomi.scheda_txt, &d.scheda},
-                                        std::pair{&nomi.rallentamenti_txt, &d.rallentamenti},
-                                        std::pair{&nomi.note_txt, &d.note}}) {
-    const piattaforma::esito scritto = piattaforma::sostituisci_file(fs, *percorso, *testo);
+  for (const auto& [percorso, testo] :
+       {std::pair{&nomi.scheda_txt, &d.scheda}, std::pair{&nomi.rallentamenti_txt, &d.rallentamenti},
+        std::pair{&nomi.note_txt, &d.note}}) {
+    piattaforma::esito scritto = piattaforma::sostituisci_file(fs, *percorso, *testo);
     if (!scritto.riuscito()) return scritto;
   }
   return piattaforma::esito::ok();
@@ -53,8 +53,8 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
   if (!r.solo_verifica) {
     const formato::nomi_file nomi =
         formato::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
-    piattaforma::esito scritto = compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat},
-                                                               *c.esito.pulito());
+    piattaforma::esito scritto =
+        compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *c.esito.pulito());
     if (scritto.riuscito() && r.documenti) scritto = scrivi_documenti(fs, nomi, d.documenti);
     if (!scritto.riuscito()) {
       errori << programma << ": " << scritto.messaggio() << "\n";

@@ -10,8 +10,7 @@ bool e_opzione(std::string_view a) { return a.size() > 1 && a.front() == '-'; }
 }  // namespace
 
 std::optional<std::string> leggi_opzioni(std::span<const std::string> argomenti, std::string_view manca_uscita,
-                                         const std::function<bool(std::string_view)>& opzione,
-                                         opzioni_comuni& letti) {
+                                         const std::function<bool(std::string_view)>& opzione, opzioni_comuni& letti) {
   bool solo_nomi = false;  // after "--" every argument is a name, whatever it looks like
   for (std::size_t i = 0; i < argomenti.size(); ++i) {
     const std::string& a = argomenti[i];

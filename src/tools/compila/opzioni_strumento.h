@@ -11,10 +11,10 @@
 namespace strumento_compila {
 
 struct opzioni_comuni {
-  bool aiuto = false;     // --help or -h
-  bool versione = false;  // --version
+  bool aiuto = false;                 // --help or -h
+  bool versione = false;              // --version
   std::optional<std::string> uscita;  // --output VALUE or --output=VALUE
-  std::vector<std::string> nomi;     // everything that is not an option
+  std::vector<std::string> nomi;      // everything that is not an option
 };
 
 // Reads the arguments in order: names; "--", after which everything is a
@@ -23,7 +23,6 @@ struct opzioni_comuni {
 // option through `opzione`, which takes it or returns false for one the tool
 // does not know. Returns why the line is wrong, or nothing.
 std::optional<std::string> leggi_opzioni(std::span<const std::string> argomenti, std::string_view manca_uscita,
-                                         const std::function<bool(std::string_view)>& opzione,
-                                         opzioni_comuni& letti);
+                                         const std::function<bool(std::string_view)>& opzione, opzioni_comuni& letti);
 
 }  // namespace strumento_compila

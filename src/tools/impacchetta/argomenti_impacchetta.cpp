@@ -49,17 +49,15 @@ lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
   r.nome_base = nomi[1];
   r.codice_treno = nomi[2];
   r.uscita = *letti.uscita;
-  for (const auto& [nome, quale] : {std::pair{&r.nome_base, "il nome di base"},
-                                    std::pair{&r.codice_treno, "il codice del treno"}}) {
+  for (const auto& [nome, quale] :
+       {std::pair{&r.nome_base, "il nome di base"}, std::pair{&r.codice_treno, "il codice del treno"}}) {
     const std::string difetto = guida::difetto_nome(*nome);
     if (!difetto.empty()) return rifiuta(std::string(quale) + " '" + *nome + "' " + difetto);
   }
   return {r, {}, {}};
 }
 
-std::string testo_uso() {
-  return "uso: impacchetta_scenario CARTELLA BASE CODICE --output FILE [--windows | --linux]";
-}
+std::string testo_uso() { return "uso: impacchetta_scenario CARTELLA BASE CODICE --output FILE [--windows | --linux]"; }
 
 namespace {
 

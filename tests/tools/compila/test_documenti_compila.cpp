@@ -58,8 +58,8 @@ TEST_F(CompilaDocumenti, WithoutTheAuthorsFileTheBoxesItFillsStayBlank) {
   fs.file.erase(in_s("Valle_Prova_2317_documenti.txt"));
   ASSERT_EQ(esegui({"--documenti"}), 0) << errori.str();
   EXPECT_EQ(fs.file[in_s("Valle_Prova_2317_note.txt")],
-            "Simulazione del treno 2317 nel tratto Piana Del Lago - Monte Alto.\r\n" + std::string(10, ' ') +
-                "\r\n" + std::string(18, ' ') + "Buon divertimento\r\n");
+            "Simulazione del treno 2317 nel tratto Piana Del Lago - Monte Alto.\r\n" + std::string(10, ' ') + "\r\n" +
+                std::string(18, ' ') + "Buon divertimento\r\n");
   const std::string& scheda = fs.file[in_s("Valle_Prova_2317_scheda_treno.txt")];
   EXPECT_NE(scheda.find(" |                   |              |                   |\r\n"), std::string::npos);
   EXPECT_NE(scheda.find("|     V120     |"), std::string::npos);

@@ -65,11 +65,10 @@ TEST_F(Impacchetta, MissingDocumentsAreGeneratedAndPackedWithTheDescriptions) {
   EXPECT_EQ(t.rallentamenti, dato("Valle_Prova_2317_rallentamenti.txt"));
   EXPECT_EQ(t.note, dato("Valle_Prova_2317_note.txt"));
   const std::string generato = ": assente, impacchettato quello generato dalle descrizioni\n";
-  EXPECT_EQ(uscita.str(), in("s", "Valle_Prova_2317_note.txt") + generato +
-                              in("s", "Valle_Prova_2317_rallentamenti.txt") + generato +
-                              in("s", "Valle_Prova_2317_scheda_treno.txt") + generato +
-                              "installatore per Linux: u/inst (" + std::to_string(installatore.size()) +
-                              " byte), scenario Valle_Prova, treno 2317\n");
+  EXPECT_EQ(uscita.str(),
+            in("s", "Valle_Prova_2317_note.txt") + generato + in("s", "Valle_Prova_2317_rallentamenti.txt") + generato +
+                in("s", "Valle_Prova_2317_scheda_treno.txt") + generato + "installatore per Linux: u/inst (" +
+                std::to_string(installatore.size()) + " byte), scenario Valle_Prova, treno 2317\n");
   // Nothing of the author's is written: only the installer is new.
   EXPECT_EQ(fs.file.size(), 6u);
 }
@@ -154,8 +153,9 @@ TEST_F(Impacchetta, WrongCommandLinesAreRefusedWithTheUsage) {
     SCOPED_TRACE(motivo);
     errori.str("");
     EXPECT_EQ(esegui(argomenti), 2);
-    EXPECT_EQ(errori.str(), "impacchetta_scenario: " + motivo +
-                                "\nuso: impacchetta_scenario CARTELLA BASE CODICE --output FILE [--windows | --linux]\n");
+    EXPECT_EQ(errori.str(),
+              "impacchetta_scenario: " + motivo +
+                  "\nuso: impacchetta_scenario CARTELLA BASE CODICE --output FILE [--windows | --linux]\n");
   }
   EXPECT_FALSE(fs.esiste("u/inst"));
   EXPECT_EQ(esegui({"--help", "--bogus"}), 0);
