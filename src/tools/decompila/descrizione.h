@@ -59,6 +59,7 @@ struct descrizione_linea {
   std::int32_t ripetizione_fine = 0;
   std::int32_t ripetizione_codici = 4;  // 4 or 9
   bool con_tracciato = true;            // false: the curves could not be recovered
+  bool tracciato_guasto = false;        // because the geometry file was there but unreadable
   std::vector<curva> curve;
   std::vector<voce_elenco> pendenze;
   std::vector<montagna> montagne;

@@ -62,6 +62,7 @@ void ricava_curve(lavoro& w) {
   descrizione_linea& d = w.d.linea;
   if (!w.letto.punti) {
     d.con_tracciato = false;
+    d.tracciato_guasto = !w.letto.senza_tracciato;
     return;
   }
   const formato::tracciato& t = *w.letto.punti;

@@ -33,7 +33,11 @@ void generale_linea(std::string& testo, const descrizione_linea& d) {
 
 void curve(std::string& testo, const descrizione_linea& d) {
   sezione_testo s("[curve]");
-  if (!d.con_tracciato) s.commento("nessun tracciato compilato: le curve non si ricavano");
+  if (d.tracciato_guasto) {
+    s.commento("tracciato compilato illeggibile: le curve non si ricavano");
+  } else if (!d.con_tracciato) {
+    s.commento("nessun tracciato compilato: le curve non si ricavano");
+  }
   for (const curva& c : d.curve) {
     s.riga(std::string("curva") + (c.sinistra ? 's' : 'd') + std::to_string(c.classe), {c.posizione, c.lunghezza});
   }
@@ -110,7 +114,7 @@ void segnali(std::string& testo, const descrizione_treno& d, bool prima_delle_st
 }
 
 void abbattimenti(std::string& testo, const descrizione_treno& d) {
-  sezione_testo s("[abbattimenti]");
+  sezione_testo s("[codici]");
   for (const abbattimento& a : d.abbattimenti) s.riga("abbattimento", {a.posizione, a.valore});
   s.aggiungi_a(testo);
 }

@@ -37,6 +37,8 @@ struct caso {
   // Whether the written description gives back the files as they were
   // before the alteration: the altered place left out, nothing else lost.
   bool ridà_gli_originali;
+  // What the line description says in place of what it could not recover, if anything.
+  const char* nella_linea = nullptr;
 };
 
 void PrintTo(const caso& c, std::ostream* os) { *os << c.nome; }
@@ -59,6 +61,9 @@ TEST_P(DecompilaAnomalie, NamesTheFaultWritesTheRestAndExits1) {
             std::string::npos);
   ASSERT_TRUE(fs.esiste("o/Ostrale_Fiorna_linea.txt"));
   ASSERT_TRUE(fs.esiste("o/Ostrale_Fiorna_40817-.txt"));
+  if (c.nella_linea != nullptr) {
+    EXPECT_NE(fs.file["o/Ostrale_Fiorna_linea.txt"].find(c.nella_linea), std::string::npos);
+  }
   if (!c.ridà_gli_originali) return;
   EXPECT_EQ(prova_decompila::compila(fs, "o", "Ostrale_Fiorna", "40817", "r").stato, 0);
   EXPECT_EQ(prova_decompila::differenze(originali, prova_decompila::binari(fs, "r", "Ostrale_Fiorna", "40817")), "");
@@ -122,7 +127,7 @@ const caso casi[] = {
      false},
     {"a_damaged_geometry", [](auto& fs) { fs.file[tracciato][4] = 9; },
      "decompila_scenario: c/Ostrale_Fiorna_linea.dat: byte 4: elemento 1 con codice di tipo 9, atteso 0, 2 o 5\n",
-     false},
+     false, "[curve]\r\n- tracciato compilato illeggibile: le curve non si ricavano\r\n[pendenze]"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Alterazioni, DecompilaAnomalie, ::testing::ValuesIn(casi),
