@@ -72,7 +72,9 @@ void ricava_curve(lavoro& w) {
   std::int32_t inizio_guasto = -1;
   const auto chiudi_curva = [&](std::int32_t m) {
     if (precedente == rettilineo) return;
-    d.curve.push_back({inizio_curva - 1, m - inizio_curva, std::abs(precedente), precedente < 0});
+    // Metre 2 is the first the compile lays: a curve there is one an author starts at 0.
+    const std::int32_t da = inizio_curva == 2 ? 0 : inizio_curva - 1;
+    d.curve.push_back({da, m - 1 - da, std::abs(precedente), precedente < 0});
   };
   for (std::int32_t m = 2; m <= ultimo + 1; ++m) {
     std::optional<int> classe = rettilineo;

@@ -93,6 +93,7 @@ const caso casi[] = {
      "curvad2, 3000, 700\r\ncurvas6, 3500, 250\r\n",
      "",
      {"curvad2, 3000, 700", "curvas6, 3700, 50"}},
+    {"a_curve_from_the_start_of_the_line", "", "curvad1, 0, 300\r\n", "", {"curvad1, 0, 300"}},
     {"chainage_in_line_order",
      "progressiva chilometrica tre, 15000, 27000, 1\r\nprogressiva chilometrica uno, 0, 12000, 0\r\n",
      "",
