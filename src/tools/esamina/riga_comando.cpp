@@ -59,33 +59,28 @@ struct richiesta {
   bool versione = false;
 };
 
-// Reads the arguments; the text of the first fault, or nothing.
-std::optional<std::string> interpreta(std::span<const std::string> argomenti, richiesta& r) {
-  for (std::size_t i = 0; i < argomenti.size(); ++i) {
-    const std::string& a = argomenti[i];
-    if (a == "--help") {
-      r.aiuto = true;
-    } else if (a == "--version") {
-      r.versione = true;
-    } else if (a == "--json") {
-      r.json = true;
-    } else if (a == "--svg" || a == "--html" || a == "--da" || a == "--a") {
-      std::optional<std::string>& valore = a == "--svg" ? r.svg : a == "--html" ? r.html : a == "--da" ? r.da_km : r.a_km;
-      if (valore) return a + " dato due volte";
-      if (i + 1 >= argomenti.size()) return a + (a == "--da" || a == "--a" ? " vuole un km" : " vuole il nome del file");
-      valore = argomenti[++i];
-    } else if (a == "--confronta") {
-      if (!r.confronta.empty()) return a + " dato due volte";
-      if (i + 3 >= argomenti.size()) return a + " vuole CARTELLA2, BASE2 e TRENO2";
-      r.confronta.assign(argomenti.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                         argomenti.begin() + static_cast<std::ptrdiff_t>(i) + 4);
-      i += 3;
-    } else if (a.size() > 1 && a[0] == '-') {
-      return "opzione sconosciuta " + a;
-    } else {
-      r.posizionali.push_back(a);
-    }
-  }
+// --svg, --html, --da or --a at `i`, with its value; the fault, or nothing.
+std::optional<std::string> opzione_con_valore(std::span<const std::string> argomenti, std::size_t& i, richiesta& r) {
+  const std::string& a = argomenti[i];
+  std::optional<std::string>& valore = a == "--svg" ? r.svg : a == "--html" ? r.html : a == "--da" ? r.da_km : r.a_km;
+  if (valore) return a + " dato due volte";
+  if (i + 1 >= argomenti.size()) return a + (a == "--da" || a == "--a" ? " vuole un km" : " vuole il nome del file");
+  valore = argomenti[++i];
+  return std::nullopt;
+}
+
+// --confronta at `i` and the three names of the other scenario after it.
+std::optional<std::string> opzione_confronta(std::span<const std::string> argomenti, std::size_t& i, richiesta& r) {
+  if (!r.confronta.empty()) return "--confronta dato due volte";
+  if (i + 3 >= argomenti.size()) return "--confronta vuole CARTELLA2, BASE2 e TRENO2";
+  r.confronta.assign(argomenti.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                     argomenti.begin() + static_cast<std::ptrdiff_t>(i) + 4);
+  i += 3;
+  return std::nullopt;
+}
+
+// Whether the options read make one request together.
+std::optional<std::string> coerente(const richiesta& r) {
   if (r.aiuto || r.versione) return std::nullopt;
   if (r.posizionali.size() != 3) {
     return "servono CARTELLA, BASE e TRENO, ricevuti " + std::to_string(r.posizionali.size()) + " argomenti";
@@ -94,6 +89,31 @@ std::optional<std::string> interpreta(std::span<const std::string> argomenti, ri
   if (r.da_km && !r.svg && !r.html) return "--da e --a valgono per --svg o --html";
   if (!r.confronta.empty() && (r.json || r.svg || r.html)) return "--confronta scrive solo testo";
   return std::nullopt;
+}
+
+// Reads the arguments; the text of the first fault, or nothing.
+std::optional<std::string> interpreta(std::span<const std::string> argomenti, richiesta& r) {
+  for (std::size_t i = 0; i < argomenti.size(); ++i) {
+    const std::string& a = argomenti[i];
+    std::optional<std::string> errore;
+    if (a == "--help") {
+      r.aiuto = true;
+    } else if (a == "--version") {
+      r.versione = true;
+    } else if (a == "--json") {
+      r.json = true;
+    } else if (a == "--svg" || a == "--html" || a == "--da" || a == "--a") {
+      errore = opzione_con_valore(argomenti, i, r);
+    } else if (a == "--confronta") {
+      errore = opzione_confronta(argomenti, i, r);
+    } else if (a.size() > 1 && a[0] == '-') {
+      errore = "opzione sconosciuta " + a;
+    } else {
+      r.posizionali.push_back(a);
+    }
+    if (errore) return errore;
+  }
+  return coerente(r);
 }
 
 // A kilometre as an author writes it: "345", "345.5", "345,5" or "345+500";
