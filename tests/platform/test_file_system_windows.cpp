@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "cartella_temporanea.h"
 #include "platform/file_system.h"
@@ -48,36 +53,29 @@ TEST(FileSystemWindows, ReadsAndWritesMoreThanOneBlock) {
 // The message names the target once, never the temporary, and then the
 // system's reason: "C:\gioco\X.sim: Accesso negato.", say.
 TEST(FileSystemWindows, FailureKeepsOlderFileAndNamesTheTargetOnce) {
-  struct caso {
-    const char* nome;
-    bool occupa_temporaneo;  // a directory where the temporary file must go: the write fails
-    bool tiene_aperto;       // the target held open without delete sharing: the rename fails
-  };
-  const caso casi[] = {
-      {"write fails", true, false},
-      {"rename fails", false, true},
-  };
-  for (const caso& c : casi) {
-    SCOPED_TRACE(c.nome);
+  // The write fails: the folder is not there.
+  {
+    cartella_temporanea cartella;
+    piattaforma::file_system_windows fs;
+    const std::string percorso = cartella / "manca\\Ostrale_Fiorna_40817.sim";
+    const auto esito = sostituisci_file(fs, percorso, "nuovo contenuto");
+    EXPECT_TRUE(esito.mancante());
+    EXPECT_EQ(esito.messaggio(), percorso + ": " + piattaforma::ragione_di_sistema(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(voci_in(cartella.percorso()), 0);
+  }
+  // The rename fails: the target is held open without delete sharing.
+  {
     cartella_temporanea cartella;
     piattaforma::file_system_windows fs;
     const std::string percorso = cartella / "Ostrale_Fiorna_40817.sim";
     scrivi_file(percorso, "vecchio");
-    if (c.occupa_temporaneo) std::filesystem::create_directory(piattaforma::percorso_temporaneo(percorso));
-    std::ifstream aperto;
-    if (c.tiene_aperto) aperto.open(percorso, std::ios::binary);
-
+    std::ifstream aperto(percorso, std::ios::binary);
     const auto esito = sostituisci_file(fs, percorso, "nuovo contenuto");
     aperto.close();
-
-    EXPECT_FALSE(esito.riuscito());
     EXPECT_FALSE(esito.mancante());
-    // Both are refused access, the one way the system says it.
     EXPECT_EQ(esito.messaggio(), percorso + ": " + piattaforma::ragione_di_sistema(ERROR_ACCESS_DENIED));
     EXPECT_EQ(leggi_file(percorso), "vecchio");
-    if (!c.occupa_temporaneo) {
-      EXPECT_EQ(voci_in(cartella.percorso()), 1);
-    }
+    EXPECT_EQ(voci_in(cartella.percorso()), 1);
   }
 }
 
@@ -103,6 +101,91 @@ TEST(TestoWindows, SystemReasonIsOneLine) {
     EXPECT_EQ(ragione.find_first_of("\r\n"), std::string::npos);
     EXPECT_NE(ragione.back(), ' ');
   }
+}
+
+// CREATE_NEW: what is at the path is never opened or truncated.
+TEST(FileSystemWindows, WritingCreatesNewOrFailsAsTaken) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string percorso = cartella / "esistente";
+  scrivi_file(percorso, "vecchio");
+  const piattaforma::esito e = fs.scrivi(percorso, "nuovo");
+  EXPECT_TRUE(e.gia_presente()) << e.messaggio();
+  EXPECT_EQ(e.messaggio(), percorso + ": " + piattaforma::ragione_di_sistema(ERROR_FILE_EXISTS));
+  EXPECT_EQ(leggi_file(percorso), "vecchio");
+}
+
+// A folder or a device is no file to read or to replace.
+TEST(FileSystemWindows, FoldersAndDevicesAreRefusedAsInputAndAsTarget) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string sottocartella = cartella / "cartella";
+  std::filesystem::create_directory(sottocartella);
+  std::string letto = "prima";
+  EXPECT_EQ(fs.leggi(sottocartella, letto).messaggio(), sottocartella + ": non \xE8 un file ma una cartella");
+  EXPECT_EQ(sostituisci_file(fs, sottocartella, "nuovo").messaggio(),
+            sottocartella + ": non \xE8 un file ma una cartella");
+  EXPECT_EQ(fs.leggi("NUL", letto).messaggio(), "NUL: non \xE8 un file ordinario ma un dispositivo");
+  EXPECT_EQ(letto, "prima");
+  EXPECT_EQ(voci_in(cartella.percorso()), 1);
+}
+
+TEST(FileSystemWindows, AFileLargerThanTheMostIsRefusedUnread) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string percorso = cartella / "Ostrale_Fiorna_40817.dat";
+  scrivi_file(percorso, std::string(100, 'c'));
+  std::string letto;
+  ASSERT_TRUE(fs.leggi_al_massimo(percorso, letto, 100).riuscito());
+  EXPECT_EQ(letto.size(), 100u);
+  EXPECT_EQ(fs.leggi_al_massimo(percorso, letto, 99).messaggio(),
+            percorso + ": file troppo grande: 100 byte, al massimo 99");
+}
+
+TEST(FileSystemWindows, ListsAFolderAndTellsOneFileByAnyOfItsNames) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string a = cartella / "a.sim";
+  scrivi_file(a, "a");
+  scrivi_file(cartella / "b.dat", "b");
+  std::vector<std::string> nomi;
+  ASSERT_TRUE(fs.elenca(cartella.percorso().string(), nomi).riuscito());
+  std::sort(nomi.begin(), nomi.end());
+  EXPECT_EQ(nomi, (std::vector<std::string>{"a.sim", "b.dat"}));
+  EXPECT_TRUE(fs.stesso_file(a, cartella / ".\\x\\..\\A.SIM"));
+  EXPECT_FALSE(fs.stesso_file(a, cartella / "b.dat"));
+  EXPECT_TRUE(fs.stesso_file(cartella / "nuovo.svg", cartella / ".\\nuovo.svg"));
+}
+
+// The lock file, shared with nobody: a second hold, in this process or
+// another, waits and then says so; once the first lets go the file is gone
+// and the folder can be held again.
+TEST(FileSystemWindows, OneRunHoldsAFolderAtATime) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string percorso = cartella.percorso().string();
+  std::unique_ptr<piattaforma::blocco_cartella> primo;
+  ASSERT_TRUE(fs.blocca(percorso, std::chrono::milliseconds(0), primo).riuscito());
+  ASSERT_NE(primo, nullptr);
+  EXPECT_EQ(voci_in(cartella.percorso()), 1);
+
+  std::unique_ptr<piattaforma::blocco_cartella> secondo;
+  const auto inizio = std::chrono::steady_clock::now();
+  const piattaforma::esito atteso = fs.blocca(percorso, std::chrono::milliseconds(300), secondo);
+  EXPECT_GE(std::chrono::steady_clock::now() - inizio, std::chrono::milliseconds(300));
+  EXPECT_EQ(atteso.messaggio(), percorso +
+                                    ": un'altra esecuzione sta scrivendo in questa cartella: attesi 0,3 s, "
+                                    "nessun file \xE8 stato toccato");
+  EXPECT_EQ(secondo, nullptr);
+
+  primo.reset();
+  EXPECT_EQ(voci_in(cartella.percorso()), 0) << "the lock file outlived its hold";
+  ASSERT_TRUE(fs.blocca(percorso, std::chrono::milliseconds(1000), secondo).riuscito());
+  EXPECT_NE(secondo, nullptr);
+
+  std::unique_ptr<piattaforma::blocco_cartella> nessuno;
+  EXPECT_TRUE(fs.blocca(cartella / "manca", std::chrono::milliseconds(0), nessuno).riuscito());
+  EXPECT_EQ(nessuno, nullptr);
 }
 
 }  // namespace
