@@ -196,17 +196,19 @@ TEST(Sostituzioni, ATargetThatIsAFolderIsRefusedBeforeAnythingIsWritten) {
 // go, anything else stays.
 TEST(CartellaRiservata, HeldForItsLifeAndTakesOnlyItsOwnTargetsLeftovers) {
   piattaforma::file_system_memoria fs;
+  // In the folder as a run names its files, with the platform's separator.
+  const auto in_d = [](std::string_view nome) { return piattaforma::unisci_percorso("d", nome); };
   const std::string unico = "00000000deadbeef";
-  const std::vector<std::string> bersagli = {"d/a.sim", "d/a.dat"};
+  const std::vector<std::string> bersagli = {in_d("a.sim"), in_d("a.dat")};
   const std::map<std::string, std::string> restano = {
-      {"d/a.sim", "vecchio"},
-      {"d/altro.sim.nuovo-00000000deadbeef", "di un altro bersaglio"},
-      {"d/a.sim.nuovo-0000", "non un temporaneo"},
-      {"e/a.sim.nuovo-00000000deadbeef", "di un'altra cartella"},
+      {in_d("a.sim"), "vecchio"},
+      {in_d("altro.sim.nuovo-00000000deadbeef"), "di un altro bersaglio"},
+      {in_d("a.sim.nuovo-0000"), "non un temporaneo"},
+      {piattaforma::unisci_percorso("e", "a.sim.nuovo-00000000deadbeef"), "di un'altra cartella"},
   };
   fs.file = restano;
-  fs.file[piattaforma::percorso_temporaneo("d/a.sim", unico)] = "strappato";
-  fs.file[piattaforma::percorso_temporaneo("d/a.dat", unico)] = "strappato";
+  fs.file[piattaforma::percorso_temporaneo(in_d("a.sim"), unico)] = "strappato";
+  fs.file[piattaforma::percorso_temporaneo(in_d("a.dat"), unico)] = "strappato";
   {
     piattaforma::cartella_riservata riservata;
     ASSERT_TRUE(riservata.prendi(fs, "d", bersagli).riuscito());

@@ -3,19 +3,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "cartella_temporanea.h"
 #include "pezzi_fissi.h"
-#include "platform/cartella_riservata.h"
 #include "platform/file_system.h"
 #include "platform/file_system_delegato.h"
 #include "platform/file_system_posix.h"
@@ -244,100 +240,19 @@ TEST(FileSystemPosix, FoldersFifosAndDevicesAreRefusedAsInputAndAsTarget) {
   EXPECT_EQ(fs.genere(fifo), piattaforma::genere_file::fifo);
 }
 
-TEST(FileSystemPosix, AFileLargerThanTheMostIsRefusedUnread) {
-  cartella_temporanea cartella;
-  piattaforma::file_system_posix fs;
-  const std::string percorso = cartella / "Ostrale_Fiorna_40817.dat";
-  scrivi_file(percorso, std::string(100, 'c'));
-  std::string letto;
-  ASSERT_TRUE(fs.leggi_al_massimo(percorso, letto, 100).riuscito());
-  EXPECT_EQ(letto.size(), 100u);
-  letto = "prima";
-  EXPECT_EQ(fs.leggi_al_massimo(percorso, letto, 99).messaggio(),
-            percorso + ": file troppo grande: 100 byte, al massimo 99");
-  EXPECT_EQ(letto, "prima");
-}
-
-// Creating new never touches what is there, a link's target included.
-TEST(FileSystemPosix, WritingCreatesNewOrFailsAsTaken) {
+// Creating new never follows a link there to the file it names.
+TEST(FileSystemPosix, WritingNewNeverFollowsALink) {
   cartella_temporanea cartella;
   piattaforma::file_system_posix fs;
   const std::string esistente = cartella / "esistente";
   scrivi_file(esistente, "vecchio");
   const std::string collegamento = cartella / "collegamento";
   std::filesystem::create_symlink(esistente, collegamento);
-  for (const std::string& percorso : {esistente, collegamento}) {
-    const piattaforma::esito e = fs.scrivi(percorso, "nuovo");
-    EXPECT_TRUE(e.gia_presente()) << e.messaggio();
-    EXPECT_EQ(e.messaggio(), percorso + ": " + std::strerror(EEXIST));
-  }
+  const piattaforma::esito e = fs.scrivi(collegamento, "nuovo");
+  EXPECT_TRUE(e.gia_presente()) << e.messaggio();
+  EXPECT_EQ(e.messaggio(), collegamento + ": " + std::strerror(EEXIST));
   EXPECT_EQ(leggi_file(esistente), "vecchio");
-}
-
-TEST(FileSystemPosix, ListsAFolderAndTellsOneFileByAnyOfItsNames) {
-  cartella_temporanea cartella;
-  piattaforma::file_system_posix fs;
-  const std::string a = cartella / "a.sim";
-  scrivi_file(a, "a");
-  scrivi_file(cartella / "b.dat", "b");
-  std::filesystem::create_symlink(a, cartella / "verso_a");
-  std::vector<std::string> nomi;
-  ASSERT_TRUE(fs.elenca(cartella.percorso().string(), nomi).riuscito());
-  std::sort(nomi.begin(), nomi.end());
-  EXPECT_EQ(nomi, (std::vector<std::string>{"a.sim", "b.dat", "verso_a"}));
-  EXPECT_TRUE(fs.elenca(cartella / "manca", nomi).mancante());
-
-  EXPECT_TRUE(fs.stesso_file(a, cartella / "verso_a"));
-  EXPECT_TRUE(fs.stesso_file(a, cartella / "./x/../a.sim"));
-  EXPECT_FALSE(fs.stesso_file(a, cartella / "b.dat"));
-  EXPECT_TRUE(fs.stesso_file(cartella / "nuovo.svg", cartella / "./nuovo.svg"));
-  EXPECT_FALSE(fs.stesso_file(cartella / "nuovo.svg", cartella / "altro.svg"));
-}
-
-// flock belongs to the open folder, not to the process: two holds in one
-// process are two runs. The second waits, then says so and holds nothing; once
-// the first lets go, it holds the folder.
-TEST(FileSystemPosix, OneRunHoldsAFolderAtATime) {
-  cartella_temporanea cartella;
-  piattaforma::file_system_posix fs;
-  const std::string percorso = cartella.percorso().string();
-  std::unique_ptr<piattaforma::blocco_cartella> primo;
-  ASSERT_TRUE(fs.blocca(percorso, std::chrono::milliseconds(0), primo).riuscito());
-  ASSERT_NE(primo, nullptr);
-
-  std::unique_ptr<piattaforma::blocco_cartella> secondo;
-  const auto inizio = std::chrono::steady_clock::now();
-  const piattaforma::esito atteso = fs.blocca(percorso, std::chrono::milliseconds(300), secondo);
-  const auto attesa = std::chrono::steady_clock::now() - inizio;
-  EXPECT_EQ(atteso.messaggio(), percorso +
-                                    ": un'altra esecuzione sta scrivendo in questa cartella: attesi 0,3 s, "
-                                    "nessun file \xE8 stato toccato");
-  EXPECT_EQ(secondo, nullptr);
-  EXPECT_GE(attesa, std::chrono::milliseconds(300));
-
-  primo.reset();
-  ASSERT_TRUE(fs.blocca(percorso, std::chrono::milliseconds(0), secondo).riuscito());
-  EXPECT_NE(secondo, nullptr);
-  EXPECT_EQ(voci_in(cartella), 0) << "a hold leaves nothing in the folder";
-
-  // A folder that is not there cannot be held, and stops nothing.
-  std::unique_ptr<piattaforma::blocco_cartella> nessuno;
-  EXPECT_TRUE(fs.blocca(cartella / "manca", std::chrono::milliseconds(0), nessuno).riuscito());
-  EXPECT_EQ(nessuno, nullptr);
-}
-
-// The leftovers of a killed run on a real folder: gone once it is held again.
-TEST(FileSystemPosix, LeftoverTemporariesOfAKilledRunGoOnceTheFolderIsHeld) {
-  cartella_temporanea cartella;
-  piattaforma::file_system_posix fs;
-  const std::string bersaglio = cartella / "Ostrale_Fiorna_40817.sim";
-  const std::string avanzo = piattaforma::percorso_temporaneo(bersaglio, "0123456789abcdef");
-  scrivi_file(avanzo, "strappato");
-  const std::vector<std::string> bersagli = {bersaglio};
-  piattaforma::cartella_riservata riservata;
-  ASSERT_TRUE(riservata.prendi(fs, cartella.percorso().string(), bersagli).riuscito());
-  EXPECT_TRUE(riservata.tenuta());
-  EXPECT_EQ(voci_in(cartella), 0);
+  EXPECT_TRUE(fs.stesso_file(esistente, collegamento));
 }
 
 }  // namespace
