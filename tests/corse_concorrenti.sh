@@ -201,29 +201,31 @@ case $modo in
     ;;
 
   attesa)
-    # Another process holds the folder (flock, as every run takes it): the
-    # run waits as long as it is told, says so, and touches nothing.
-    cartella=$lavoro/cartella
-    prepara "$cartella" genera
-    for nome in "${uscite[@]}"; do echo vecchio >"$cartella/$nome"; done
-    prima=$(cd "$cartella" && ls -A | sort && cat "${uscite[@]}")
-    # Held for 3 s, by a process that ends by itself and keeps no output open.
-    flock "$cartella" sleep 3 >/dev/null 2>&1 &
-    tenuta=$!
-    sleep 0.3
-    set +e
-    SCENARIO_ATTESA_CARTELLA=0.5 "${comando[@]}" >/dev/null 2>"$lavoro/errori"
-    stato=$?
-    set -e
-    wait "$tenuta"
-    [ $stato -eq 1 ] || fallisci "exit status $stato with the folder held"
-    grep -q "$cartella: un'altra esecuzione sta scrivendo in questa cartella: attesi 0,5 s" "$lavoro/errori" ||
-      fallisci "message: $(cat "$lavoro/errori")"
-    [ "$(cd "$cartella" && ls -A | sort && cat "${uscite[@]}")" = "$prima" ] || fallisci "the folder changed"
-    # Let go, the same run goes through.
-    "${comando[@]}" >/dev/null || fallisci "the run after the hold failed"
-    verifica_cartella "$cartella"
-    echo "attesa: messaggio, nulla toccato; poi la cartella libera"
+    # Another process holds the folder (flock, as every run takes it): each
+    # program waits as long as it is told, says so, and touches nothing.
+    for quale in genera installatore compila impacchetta; do
+      cartella=$lavoro/$quale
+      prepara "$cartella" "$quale"
+      for nome in "${uscite[@]}"; do echo vecchio >"$cartella/$nome"; done
+      prima=$(cd "$cartella" && ls -A | sort && cat "${uscite[@]}")
+      # Held for 2 s, by a process that ends by itself and keeps no output open.
+      flock "$cartella" sleep 2 >/dev/null 2>&1 &
+      tenuta=$!
+      sleep 0.3
+      set +e
+      SCENARIO_ATTESA_CARTELLA=0.5 "${comando[@]}" >/dev/null 2>"$lavoro/errori"
+      stato=$?
+      set -e
+      wait "$tenuta"
+      [ $stato -eq 1 ] || fallisci "$quale: exit status $stato with the folder held"
+      grep -q "$cartella: un'altra esecuzione sta scrivendo in questa cartella: attesi 0,5 s" "$lavoro/errori" ||
+        fallisci "$quale: message: $(cat "$lavoro/errori")"
+      [ "$(cd "$cartella" && ls -A | sort && cat "${uscite[@]}")" = "$prima" ] || fallisci "$quale: the folder changed"
+      # Let go, the same run goes through.
+      "${comando[@]}" >/dev/null || fallisci "$quale: the run after the hold failed"
+      verifica_cartella "$cartella"
+      echo "attesa ($quale): messaggio, nulla toccato; poi la cartella libera"
+    done
     ;;
 
   speciali)
