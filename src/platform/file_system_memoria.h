@@ -26,8 +26,8 @@ class file_system_memoria : public file_system {
                std::unique_ptr<blocco_cartella>& blocco) override;
 
   std::map<std::string, std::string> file;
-  std::set<std::string> eseguibili;  // the files marked runnable
-  std::set<std::string> occupate;    // folders another run holds for longer than any wait
+  std::set<std::string> eseguibili;   // the files marked runnable
+  std::set<std::string> occupate;     // folders another run holds for longer than any wait
   std::map<std::string, int> tenute;  // how many holds each folder has now
 };
 
