@@ -42,7 +42,7 @@ std::string in_secondi(std::chrono::milliseconds attesa) {
 }  // namespace
 
 esito cartella_riservata::prendi(file_system& fs, const std::string& cartella, std::span<const std::string> bersagli) {
-  const esito preso = fs.blocca(cartella, attesa_cartella(), blocco_);
+  esito preso = fs.blocca(cartella, attesa_cartella(), blocco_);
   if (!preso.riuscito()) return preso;
   if (tenuta()) rimuovi_avanzi(fs, cartella, bersagli);
   for (const std::string& bersaglio : bersagli) {

@@ -154,6 +154,16 @@ TEST(SostituisciFile, EveryRunTakesANewNameAndLeavesAnotherRunsFileAlone) {
   EXPECT_EQ(memoria.file, (std::map<std::string, std::string>{{"d/a.dat", "ancora"}, {fs.scritti[0], "altrui"}}));
 }
 
+// "nuovo NAME" for every name, as one sostituzioni.
+piattaforma::esito sostituisci_insieme(piattaforma::file_system& fs, const std::vector<std::string>& nomi) {
+  piattaforma::sostituzioni s(fs);
+  for (const std::string& n : nomi) {
+    const piattaforma::esito preparato = s.prepara(n, "nuovo " + n);
+    if (!preparato.riuscito()) return preparato;
+  }
+  return s.conferma();
+}
+
 // Written together: a failed write leaves every older file; a failed rename
 // stops there, the files before it already whole and new, the rest old.
 TEST(Sostituzioni, FilesAreRenamedOnlyOnceEveryOneIsWhole) {
@@ -164,14 +174,7 @@ TEST(Sostituzioni, FilesAreRenamedOnlyOnceEveryOneIsWhole) {
       piattaforma::file_system_memoria memoria;
       for (const std::string& n : nomi) memoria.file[n] = "vecchio " + n;
       file_system_guasto fs(memoria, g.tipo, nomi[k]);
-      piattaforma::esito esito = piattaforma::esito::ok();
-      {
-        piattaforma::sostituzioni s(fs);
-        for (const std::string& n : nomi) {
-          if (esito.riuscito()) esito = s.prepara(n, "nuovo " + n);
-        }
-        if (esito.riuscito()) esito = s.conferma();
-      }
+      const piattaforma::esito esito = sostituisci_insieme(fs, nomi);
       EXPECT_EQ(esito.messaggio(), nomi[k] + ": " + std::string(g.ragione));
       const std::size_t nuovi = g.tipo == guasto::rinomina_fallita ? k : 0;
       std::map<std::string, std::string> attesi;
