@@ -158,7 +158,7 @@ TEST(SostituisciFile, EveryRunTakesANewNameAndLeavesAnotherRunsFileAlone) {
 piattaforma::esito sostituisci_insieme(piattaforma::file_system& fs, const std::vector<std::string>& nomi) {
   piattaforma::sostituzioni s(fs);
   for (const std::string& n : nomi) {
-    const piattaforma::esito preparato = s.prepara(n, "nuovo " + n);
+    piattaforma::esito preparato = s.prepara(n, "nuovo " + n);
     if (!preparato.riuscito()) return preparato;
   }
   return s.conferma();
