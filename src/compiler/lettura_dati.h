@@ -93,7 +93,8 @@ void registra(contesto& c, std::int32_t codice, std::int32_t posizione);
 // Every error but 15 ends the parse: records it and takes the file being read with it.
 seguito ferma(contesto& c, std::int32_t codice);
 seguito ferma(contesto& c, std::int32_t codice, std::int32_t posizione);
-// Deletes a description file, when this run deletes them at all.
+// Deletes a description file, when this run deletes them at all; one that
+// will not go is recorded in descrizione_rimasta.
 void elimina_descrizione(contesto& c, const std::string& percorso);
 // Reads a whole description file; a failure is a guasto, a missing file included.
 std::string leggi_descrizione(contesto& c, const std::string& percorso);

@@ -21,12 +21,7 @@ void fallimento_generico(lettura::contesto& c, const std::exception& causa,
     c.errore.origine_errore.riga = dove->riga;
     c.errore.origine_errore.colonna = dove->colonna;
   }
-  if (!c.o.elimina_descrizioni) return;
-  for (const std::string* percorso : {&c.file.linea, &c.file.treno}) {
-    // Already failing, and a file already gone is no failure: a file that
-    // will not go is left for the next run to replace.
-    static_cast<void>(c.fs.elimina(*percorso));
-  }
+  for (const std::string* percorso : {&c.file.linea, &c.file.treno}) lettura::elimina_descrizione(c, *percorso);
 }
 
 }  // namespace

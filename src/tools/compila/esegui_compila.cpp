@@ -1,15 +1,15 @@
 #include "tools/compila/esegui_compila.h"
 
 #include <exception>
-#include <utility>
 
-#include "compiler/scrivi_binari.h"
 #include "formato/nomi_file.h"
+#include "platform/cartella_riservata.h"
 #include "tools/compila/argomenti.h"
 #include "tools/compila/compilazione_autore.h"
 #include "tools/compila/documenti_autore.h"
 #include "tools/compila/nomi_sorgenti.h"
 #include "tools/compila/riepilogo.h"
+#include "tools/compila/scrittura_uscite.h"
 
 namespace strumento_compila {
 namespace {
@@ -21,20 +21,20 @@ int errore_uso(std::ostream& errori, const std::string& motivo) {
   return uscita_uso;
 }
 
-// The three documents beside the binary files.
-piattaforma::esito scrivi_documenti(piattaforma::file_system& fs, const formato::nomi_file& nomi,
-                                    const documenti::documenti_generati& d) {
-  for (const auto& [percorso, testo] :
-       {std::pair{&nomi.scheda_txt, &d.scheda}, std::pair{&nomi.rallentamenti_txt, &d.rallentamenti},
-        std::pair{&nomi.note_txt, &d.note}}) {
-    piattaforma::esito scritto = piattaforma::sostituisci_file(fs, *percorso, *testo);
-    if (!scritto.riuscito()) return scritto;
-  }
-  return piattaforma::esito::ok();
-}
-
 int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system& fs, std::ostream& uscita,
             std::ostream& errori) {
+  const std::string cartella = r.cartella_uscita.value_or(n.cartella);
+  const formato::nomi_file nomi = formato::forma_nomi(cartella, n.nome_base, n.codice_treno);
+  // Held from before the compile to after the last file: another run writing
+  // this folder finishes first, or this one stops having touched nothing.
+  piattaforma::cartella_riservata riservata;
+  if (!r.solo_verifica) {
+    const piattaforma::esito presa = riservata.prendi(fs, cartella, uscite_di(r, nomi));
+    if (!presa.riuscito()) {
+      errori << programma << ": " << presa.messaggio() << "\n";
+      return uscita_errori;
+    }
+  }
   const scenario_autore scenario{r.linea, r.treno, n.nome_base, n.codice_treno, !r.senza_tracciato};
   const compilazione_autore c = compila_autore(fs, scenario, errori);
   if (!c.riuscita()) return uscita_errori;
@@ -51,11 +51,7 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
     return uscita_errori;
   }
   if (!r.solo_verifica) {
-    const formato::nomi_file nomi =
-        formato::forma_nomi(r.cartella_uscita.value_or(n.cartella), n.nome_base, n.codice_treno);
-    piattaforma::esito scritto =
-        compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *c.esito.pulito());
-    if (scritto.riuscito() && r.documenti) scritto = scrivi_documenti(fs, nomi, d.documenti);
+    const piattaforma::esito scritto = scrivi_uscite(fs, nomi, *c.esito.pulito(), r.documenti ? &d.documenti : nullptr);
     if (!scritto.riuscito()) {
       errori << programma << ": " << scritto.messaggio() << "\n";
       return uscita_errori;

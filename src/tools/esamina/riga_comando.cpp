@@ -15,6 +15,7 @@
 #include "tools/esamina/scenario_letto.h"
 #include "tools/esamina/svg_scenario.h"
 #include "tools/esamina/testo_resoconto.h"
+#include "tools/esamina/uscite_vietate.h"
 
 namespace strumenti {
 namespace {
@@ -176,6 +177,10 @@ piattaforma::esito scrivi_disegni(const richiesta& r, piattaforma::file_system& 
 
 int esamina(const richiesta& r, piattaforma::file_system& fs, std::ostream& out, std::ostream& err) {
   const formato::nomi_file nomi = formato::forma_nomi(r.posizionali[0], r.posizionali[1], r.posizionali[2]);
+  if (const auto vietate = uscite_vietate(fs, nomi, r.svg, r.html)) {
+    err << "esamina_scenario: " << *vietate << '\n';
+    return uscita_uso;
+  }
   scenario_letto letto;
   const auto caricato = carica_scenario(fs, nomi, letto);
   if (!caricato.riuscito()) {
@@ -198,7 +203,12 @@ int esamina(const richiesta& r, piattaforma::file_system& fs, std::ostream& out,
     err << "esamina_scenario: " << scritto.messaggio() << '\n';
     return uscita_file;
   }
-  return out.flush() ? uscita_riuscita : uscita_file;
+  // A full disk or a closed pipe behind standard output is a failure too.
+  if (!out.flush()) {
+    err << "esamina_scenario: scrittura sull'uscita standard non riuscita\n";
+    return uscita_file;
+  }
+  return uscita_riuscita;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -10,6 +9,7 @@
 
 #include "cartella_temporanea.h"
 #include "file_system_guasto.h"
+#include "platform/cartella_riservata.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
 #include "tools/compila/argomenti.h"
@@ -210,6 +210,19 @@ TEST_F(CompilaScenarioRun, AFailedCompileLeavesOlderBinaryFilesAlone) {
   EXPECT_EQ(fs.file[in_cartella("s", "Val_9.dat")], "vecchio");
   EXPECT_FALSE(fs.esiste(in_cartella("s", "Val_9.sim")));
   EXPECT_EQ(uscita.str(), "");
+}
+
+// Another run writing the output folder for longer than the wait: this one
+// says so and touches nothing. --check writes nothing and waits for nobody.
+TEST_F(CompilaScenarioRun, AnOutputFolderAnotherRunKeepsWritingStopsTheRunTouchingNothing) {
+  fs.occupate.insert("fuori");
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "fuori"}), 1);
+  EXPECT_EQ(errori.str(), "compila_scenario: fuori: " +
+                              piattaforma::ragione_cartella_occupata(piattaforma::attesa_cartella()) + "\n");
+  EXPECT_EQ(nomi_presenti(), solo_sorgenti);
+  EXPECT_EQ(uscita.str(), "");
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "fuori", "--check"}), 0);
+  EXPECT_TRUE(fs.tenute.empty());
 }
 
 // A file the platform cannot read is the author's to fix (exit 1); a fault of
