@@ -52,6 +52,9 @@ class file_system {
   // Lets the file be run as a program, where the platform keeps such a mark
   // on files (Windows runs any .exe). Pure, so that no wrapper forgets to pass it on.
   virtual esito rendi_eseguibile(const std::string& percorso) = 0;
+  // Creates the folder and every missing folder above it; a folder that is
+  // already there is no failure, a file in its place is.
+  virtual esito crea_cartella(const std::string& percorso) = 0;
 };
 
 // Replaces `percorso` with exactly `contenuto`. The new content goes to a

@@ -30,6 +30,7 @@ class file_system_delegato : public file_system {
   esito rinomina(const std::string& da, const std::string& a) override { return sotto_.rinomina(da, a); }
   esito elimina(const std::string& percorso) override { return sotto_.elimina(percorso); }
   esito rendi_eseguibile(const std::string& percorso) override { return sotto_.rendi_eseguibile(percorso); }
+  esito crea_cartella(const std::string& percorso) override { return sotto_.crea_cartella(percorso); }
 
   file_system& sotto() const { return sotto_; }
 

@@ -48,4 +48,12 @@ esito file_system_memoria::rendi_eseguibile(const std::string& percorso) {
   return esito::ok();
 }
 
+esito file_system_memoria::crea_cartella(const std::string& percorso) {
+  if (file.contains(percorso)) {
+    return esito::errore(percorso, "esiste gia' un file con questo nome");
+  }
+  cartelle.insert(percorso);
+  return esito::ok();
+}
+
 }  // namespace piattaforma

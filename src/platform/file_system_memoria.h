@@ -17,9 +17,11 @@ class file_system_memoria : public file_system {
   esito rinomina(const std::string& da, const std::string& a) override;
   esito elimina(const std::string& percorso) override;
   esito rendi_eseguibile(const std::string& percorso) override;
+  esito crea_cartella(const std::string& percorso) override;
 
   std::map<std::string, std::string> file;
   std::set<std::string> eseguibili;  // the files marked runnable
+  std::set<std::string> cartelle;    // the folders made; files need none to be written
 };
 
 }  // namespace piattaforma

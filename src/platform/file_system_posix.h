@@ -13,6 +13,7 @@ class file_system_posix : public file_system {
   esito rinomina(const std::string& da, const std::string& a) override;
   esito elimina(const std::string& percorso) override;
   esito rendi_eseguibile(const std::string& percorso) override;
+  esito crea_cartella(const std::string& percorso) override;
 };
 
 }  // namespace piattaforma

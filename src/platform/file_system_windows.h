@@ -15,6 +15,7 @@ class file_system_windows : public file_system {
   esito elimina(const std::string& percorso) override;
   // Windows runs a program by its name; a file carries no mark for it.
   esito rendi_eseguibile(const std::string&) override { return esito::ok(); }
+  esito crea_cartella(const std::string& percorso) override;
 };
 
 }  // namespace piattaforma
