@@ -109,15 +109,19 @@ std::string applica_estratto(std::string_view base, std::string_view estratto) {
   std::vector<std::string> file = righe(base);
   // The excerpt's lines by section, sections in the order they first appear.
   std::vector<std::pair<std::string, std::vector<std::string>>> gruppi;
+  const auto gruppo_di = [&gruppi](const std::string& sezione) {
+    auto gruppo = std::find_if(gruppi.begin(), gruppi.end(), [&](const auto& g) { return g.first == sezione; });
+    return gruppo != gruppi.end() ? gruppo : gruppi.insert(gruppi.end(), {sezione, {}});
+  };
   std::string sezione = "[generale]";
   for (const std::string& riga : righe(estratto)) {
     if (const auto nome = intestazione(riga)) {
+      // A header alone still adds its section where the base lacks it.
       sezione = *nome;
+      gruppo_di(sezione);
       continue;
     }
-    auto gruppo = std::find_if(gruppi.begin(), gruppi.end(), [&](const auto& g) { return g.first == sezione; });
-    if (gruppo == gruppi.end()) gruppo = gruppi.insert(gruppi.end(), {sezione, {}});
-    gruppo->second.push_back(riga);
+    gruppo_di(sezione)->second.push_back(riga);
   }
   for (const auto& [nome, aggiunte] : gruppi) {
     auto inizio = std::find_if(file.begin(), file.end(), [&](const std::string& r) { return intestazione(r) == nome; });

@@ -23,6 +23,8 @@ TEST(BlocchiDocs, ExcerptLinesGoToTheEndOfTheirSection) {
       {"a section the base lacks goes before [fine]", "[stazioni]\nz, 3\n- commento\n",
        "libero\r\n[generale]\r\na, 1\r\n[curve]\r\nc, 1\r\n[Segnali]\r\ns, 1\r\n[stazioni]\r\nz, 3\r\n- commento\r\n"
        "[fine]\r\n"},
+      {"a header alone adds the section the base lacks", "[segnale]\n",
+       "libero\r\n[generale]\r\na, 1\r\n[curve]\r\nc, 1\r\n[Segnali]\r\ns, 1\r\n[segnale]\r\n[fine]\r\n"},
       {"lines before and after a header", "x, 2\n[curve]\nc, 2\n",
        "libero\r\n[generale]\r\na, 1\r\nx, 2\r\n[curve]\r\nc, 1\r\nc, 2\r\n[Segnali]\r\ns, 1\r\n[fine]\r\n"},
   };
