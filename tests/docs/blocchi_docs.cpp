@@ -123,7 +123,10 @@ std::string applica_estratto(std::string_view base, std::string_view estratto) {
     }
     gruppo_di(sezione)->second.push_back(riga);
   }
-  for (const auto& [nome, aggiunte] : gruppi) {
+  for (const auto& gruppo : gruppi) {
+    // Not a structured binding: clang before 16 cannot capture one in a lambda.
+    const std::string& nome = gruppo.first;
+    const std::vector<std::string>& aggiunte = gruppo.second;
     auto inizio = std::find_if(file.begin(), file.end(), [&](const std::string& r) { return intestazione(r) == nome; });
     std::vector<std::string>::iterator dove;
     std::vector<std::string> da_inserire = aggiunte;
