@@ -89,6 +89,9 @@ class file_system {
   // on without. A failure: another run held it for the whole wait.
   virtual esito blocca(const std::string& cartella, std::chrono::milliseconds attesa,
                        std::unique_ptr<blocco_cartella>& blocco) = 0;
+  // Creates the folder and every missing folder above it; a folder that is
+  // already there is no failure, a file in its place is.
+  virtual esito crea_cartella(const std::string& percorso) = 0;
 };
 
 // Several files replaced together. Each content goes to a temporary file of

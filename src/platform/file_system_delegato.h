@@ -44,6 +44,7 @@ class file_system_delegato : public file_system {
                std::unique_ptr<blocco_cartella>& blocco) override {
     return sotto_.blocca(cartella, attesa, blocco);
   }
+  esito crea_cartella(const std::string& percorso) override { return sotto_.crea_cartella(percorso); }
 
   file_system& sotto() const { return sotto_; }
 

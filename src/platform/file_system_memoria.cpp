@@ -83,6 +83,7 @@ esito file_system_memoria::rendi_eseguibile(const std::string& percorso) {
 
 genere_file file_system_memoria::genere(const std::string& percorso) {
   if (file.contains(percorso)) return genere_file::regolare;
+  if (cartelle.contains(percorso)) return genere_file::cartella;
   for (const auto& [p, contenuto] : file) {
     if (dentro(p, percorso)) return genere_file::cartella;
   }
@@ -108,5 +109,14 @@ esito file_system_memoria::blocca(const std::string& cartella, std::chrono::mill
   blocco = std::make_unique<blocco_memoria>(tenute, cartella);
   return esito::ok();
 }
+
+esito file_system_memoria::crea_cartella(const std::string& percorso) {
+  if (file.contains(percorso)) {
+    return esito::errore(percorso, "esiste gia' un file con questo nome");
+  }
+  cartelle.insert(percorso);
+  return esito::ok();
+}
+
 
 }  // namespace piattaforma

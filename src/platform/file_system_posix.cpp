@@ -240,4 +240,27 @@ esito file_system_posix::blocca(const std::string& cartella, std::chrono::millis
   }
 }
 
+namespace {
+
+bool e_cartella(const std::string& percorso) {
+  struct stat info {};
+  return ::stat(percorso.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
+// Each folder on the way down, as `mkdir -p` does; the first that cannot be
+// made is the one the failure names.
+esito file_system_posix::crea_cartella(const std::string& percorso) {
+  for (std::size_t fine = percorso.find('/', 1);; fine = percorso.find('/', fine + 1)) {
+    const std::string parte = percorso.substr(0, fine);
+    if (!e_cartella(parte) && ::mkdir(parte.c_str(), 0777) != 0) {
+      if (errno != EEXIST) return errore_di_sistema(parte, errno);
+      if (!e_cartella(parte)) return esito::errore(parte, std::strerror(ENOTDIR));
+    }
+    if (fine == std::string::npos) return esito::ok();
+  }
+}
+
+
 }  // namespace piattaforma

@@ -20,6 +20,7 @@ class file_system_posix : public file_system {
   // flock on the folder itself: the system lets it go when the process ends, however it ends.
   esito blocca(const std::string& cartella, std::chrono::milliseconds attesa,
                std::unique_ptr<blocco_cartella>& blocco) override;
+  esito crea_cartella(const std::string& percorso) override;
 };
 
 }  // namespace piattaforma

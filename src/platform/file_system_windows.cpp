@@ -238,4 +238,40 @@ esito file_system_windows::blocca(const std::string& cartella, std::chrono::mill
   }
 }
 
+namespace {
+
+bool e_cartella(const std::string& percorso) {
+  const DWORD attributi = ::GetFileAttributesW(in_largo(percorso).c_str());
+  return attributi != INVALID_FILE_ATTRIBUTES && (attributi & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Where the folders that may need making begin: after a share's name
+// (\\server\share), which cannot be made, else after the first character.
+std::size_t primo_separatore(const std::string& percorso) {
+  constexpr const char* separatori = "\\/";
+  const bool condivisa =
+      percorso.size() > 1 && percorso.find_first_of(separatori) == 0 && percorso.find_first_of(separatori, 1) == 1;
+  if (!condivisa) return percorso.find_first_of(separatori, 1);
+  const std::size_t dopo_server = percorso.find_first_of(separatori, 2);
+  if (dopo_server == std::string::npos) return std::string::npos;
+  return percorso.find_first_of(separatori, dopo_server + 1);
+}
+
+}  // namespace
+
+// Each folder on the way down; a drive ("C:") already exists and is passed
+// over. The first folder that cannot be made is the one the failure names.
+esito file_system_windows::crea_cartella(const std::string& percorso) {
+  for (std::size_t fine = primo_separatore(percorso);; fine = percorso.find_first_of("\\/", fine + 1)) {
+    const std::string parte = percorso.substr(0, fine);
+    if (!e_cartella(parte) && !::CreateDirectoryW(in_largo(parte).c_str(), nullptr)) {
+      const DWORD codice = ::GetLastError();
+      if (codice != ERROR_ALREADY_EXISTS) return errore_di_sistema(parte, codice);
+      if (!e_cartella(parte)) return esito::errore(parte, ragione_di_sistema(ERROR_DIRECTORY));
+    }
+    if (fine == std::string::npos) return esito::ok();
+  }
+}
+
+
 }  // namespace piattaforma

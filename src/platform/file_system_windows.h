@@ -25,6 +25,7 @@ class file_system_windows : public file_system {
                std::unique_ptr<blocco_cartella>& blocco) override;
 
   static constexpr const char* nome_file_blocco = "scenario.blocco";
+  esito crea_cartella(const std::string& percorso) override;
 };
 
 }  // namespace piattaforma

@@ -255,4 +255,16 @@ TEST(FileSystemPosix, WritingNewNeverFollowsALink) {
   EXPECT_TRUE(fs.stesso_file(esistente, collegamento));
 }
 
+TEST(FileSystemPosix, MakesEveryMissingFolderAndNamesTheFileInTheWay) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  const std::string profonda = cartella / "a/b/c";
+  ASSERT_TRUE(fs.crea_cartella(profonda).riuscito());
+  EXPECT_TRUE(std::filesystem::is_directory(profonda));
+  EXPECT_TRUE(fs.crea_cartella(profonda + "/").riuscito());  // already there
+  scrivi_file(cartella / "a/file", "x");
+  const piattaforma::esito in_mezzo = fs.crea_cartella(cartella / "a/file/d");
+  EXPECT_EQ(in_mezzo.messaggio(), cartella / "a/file" + ": " + std::strerror(ENOTDIR));
+}
+
 }  // namespace

@@ -90,6 +90,18 @@ TEST(FileSystemWindows, MissingFileIsNotFoundAndSaysWhichAndWhy) {
   EXPECT_FALSE(fs.esiste(percorso));
 }
 
+TEST(FileSystemWindows, MakesEveryMissingFolderAndNamesTheFileInTheWay) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string profonda = cartella / "a\\b/c";  // either separator
+  ASSERT_TRUE(fs.crea_cartella(profonda).riuscito());
+  EXPECT_TRUE(std::filesystem::is_directory(profonda));
+  EXPECT_TRUE(fs.crea_cartella(profonda).riuscito());  // already there
+  scrivi_file(cartella / "a\\file", "x");
+  const piattaforma::esito in_mezzo = fs.crea_cartella(cartella / "a\\file\\d");
+  EXPECT_EQ(in_mezzo.messaggio(), cartella / "a\\file" + ": " + piattaforma::ragione_di_sistema(ERROR_DIRECTORY));
+}
+
 // The system's reason is one line of text, without the trailing CR LF of its table.
 TEST(TestoWindows, SystemReasonIsOneLine) {
   for (DWORD codice : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_DISK_FULL}) {

@@ -38,7 +38,11 @@ std::string messaggio_errore(std::int32_t numero, std::int32_t posizione, std::s
   testo.append(std::to_string(numero)).append(": ").append(compilatore::descrizione_errore(numero));
   if (compilatore::ha_posizione(numero)) testo.append(" (posizione ").append(std::to_string(posizione)).append(" m)");
   if (!causa.empty()) testo.append(": ").append(causa);
-  return testo;
+  return testo + suggerimento_spiega(numero);
+}
+
+std::string suggerimento_spiega(std::int32_t numero) {
+  return " (compila_scenario --spiega " + std::to_string(numero) + ")";
 }
 
 std::string messaggio_avviso(const compilatore::avviso& a) {

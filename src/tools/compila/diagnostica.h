@@ -16,8 +16,11 @@ struct punto_sorgente {
 };
 
 // "errore N: description", then " (posizione P m)" when the error has one,
-// then ": cause" when the compile said what it ran into.
+// then ": cause" when the compile said what it ran into, and last the hint
+// where the error is explained.
 std::string messaggio_errore(std::int32_t numero, std::int32_t posizione, std::string_view causa = {});
+// " (compila_scenario --spiega N)".
+std::string suggerimento_spiega(std::int32_t numero);
 // "avviso: ..." in words an author can act on.
 std::string messaggio_avviso(const compilatore::avviso& a);
 

@@ -8,8 +8,10 @@
 #include "tools/compila/compilazione_autore.h"
 #include "tools/compila/documenti_autore.h"
 #include "tools/compila/nomi_sorgenti.h"
+#include "tools/compila/nuovo_scenario.h"
 #include "tools/compila/riepilogo.h"
 #include "tools/compila/scrittura_uscite.h"
+#include "tools/compila/spiega_errore.h"
 
 namespace strumento_compila {
 namespace {
@@ -74,6 +76,8 @@ int esegui(std::span<const std::string> argomenti, piattaforma::file_system& fs,
     uscita << programma << " " << VERSIONE_COMPILA << "\n";
     return uscita_riuscita;
   }
+  if (r.cosa == richiesta::azione::spiega) return spiega_errore(r.errore_da_spiegare, uscita, errori);
+  if (r.cosa == richiesta::azione::nuovo) return scrivi_scenario_nuovo(fs, r.nuovo, uscita, errori);
   const lettura_nomi n = ricava_nomi(r.linea, r.treno);
   if (!n.validi) return errore_uso(errori, n.errore);
   return compila(r, *n.validi, fs, uscita, errori);

@@ -78,15 +78,16 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
   const std::string segnale = "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n";
   const caso_diagnostica casi[] = {
       {"error with a position", file_linea(), file_treno(segnale + segnale), 1,
-       "s/Val_9-.txt:3:1: errore 16: segnale su una cella occupata (posizione 1650 m)\n"
+       "s/Val_9-.txt:3:1: errore 16: segnale su una cella occupata (posizione 1650 m) (compila_scenario --spiega 16)\n"
        "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
        "^\n"},
       {"error without a position", file_linea("", "ripetizione segnali codici, 1650, 2000\r\n"), file_treno(), 1,
-       "s/Val_linea.txt:3:1: errore 5: ripetizione segnali senza 4 o 9 codici\n"
+       "s/Val_linea.txt:3:1: errore 5: ripetizione segnali senza 4 o 9 codici (compila_scenario --spiega 5)\n"
        "ripetizione segnali codici, 1650, 2000\n"
        "^\n"},
       {"a value of the wrong kind points at the item", file_linea(), file_treno("  sabbia,   abc\r\n"), 1,
-       "s/Val_9-.txt:2:13: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 16 bit)\n"
+       "s/Val_9-.txt:2:13: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 16 bit) "
+       "(compila_scenario --spiega 25)\n"
        "  sabbia,   abc\n"
        "            ^\n"},
       {"post-processing error names its slowdown's line", file_linea(),
@@ -96,15 +97,17 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
                   "rallentamento,  2000,  120,  200, 0, 0, 0\r\n"
                   "\trallentamento,  5000,  120,  500, 0, 0, 0\r\n"),
        1,
-       "s/Val_9-.txt:6:2: errore 12: nessuna cella libera prima dell'inizio del rallentamento (posizione 5050 m)\n"
+       "s/Val_9-.txt:6:2: errore 12: nessuna cella libera prima dell'inizio del rallentamento (posizione 5050 m) "
+       "(compila_scenario --spiega 12)\n"
        "\trallentamento,  5000,  120,  500, 0, 0, 0\n"
        "\t^\n"},
-      {"reserved places taken by a record", file_linea(), file_treno("velocita, 0, 100\r\nabbattimento, 50, 100\r\n"), 1,
-       "s/Val_9-.txt:3:1: errore 1250: posti dei contrassegni gia' occupati\n"
+      {"reserved places taken by a record", file_linea(), file_treno("velocita, 0, 100\r\nabbattimento, 50, 100\r\n"),
+       1,
+       "s/Val_9-.txt:3:1: errore 1250: posti dei contrassegni gia' occupati (compila_scenario --spiega 1250)\n"
        "abbattimento, 50, 100\n"
        "^\n"},
       {"error with no place in a file", file_linea("", "progressiva chilometrica uno, 25, 0, 0\r\n"), file_treno(), 1,
-       "s/Val_linea.txt: errore 2: progressiva chilometrica non multipla di 50\n"},
+       "s/Val_linea.txt: errore 2: progressiva chilometrica non multipla di 50 (compila_scenario --spiega 2)\n"},
       {"warning with a suggestion", file_linea(), file_treno("segnal, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n"), 0,
        "s/Val_9-.txt:2:1: avviso: voce 'segnal' non riconosciuta, ignorata; forse 'segnale'?\n"
        "segnal, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
@@ -117,15 +120,14 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
        "s/Val_9-.txt:3:3: avviso: 'sabbia' ignorato: il file non termina con \"[fine]\"\n"
        "  sabbia, 200\n"
        "  ^\n"},
-      {"positions backwards", file_linea(), file_treno("velocita, 0, 100\r\nvelocita, 5000, 120\r\nvelocita, 3000, 90\r\n"),
-       0,
+      {"positions backwards", file_linea(),
+       file_treno("velocita, 0, 100\r\nvelocita, 5000, 120\r\nvelocita, 3000, 90\r\n"), 0,
        "s/Val_9-.txt:4:1: avviso: 'velocita' a 3000 m torna indietro rispetto a 5000 m: l'elenco va in ordine di "
        "posizione\n"
        "velocita, 3000, 90\n"
        "^\n"},
-      {"warnings come before the error, in file order",
-       file_linea("pendenza, 4000, 5\r\npendenza, 2000, 0\r\n"), file_treno("abbattimenti, 100\r\n" + segnale + segnale),
-       1,
+      {"warnings come before the error, in file order", file_linea("pendenza, 4000, 5\r\npendenza, 2000, 0\r\n"),
+       file_treno("abbattimenti, 100\r\n" + segnale + segnale), 1,
        "s/Val_linea.txt:5:1: avviso: 'pendenza' a 2000 m torna indietro rispetto a 4000 m: l'elenco va in ordine di "
        "posizione\n"
        "pendenza, 2000, 0\n"
@@ -133,7 +135,7 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
        "s/Val_9-.txt:2:1: avviso: voce 'abbattimenti' non riconosciuta, ignorata; forse 'abbattimento'?\n"
        "abbattimenti, 100\n"
        "^\n"
-       "s/Val_9-.txt:4:1: errore 16: segnale su una cella occupata (posizione 1650 m)\n"
+       "s/Val_9-.txt:4:1: errore 16: segnale su una cella occupata (posizione 1650 m) (compila_scenario --spiega 16)\n"
        "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
        "^\n"},
   };
@@ -153,13 +155,15 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
 TEST_F(CompilaScenarioRun, MissingLineFileIsNamedWithoutAPlace) {
   fs.file[treno] = file_treno();
   EXPECT_EQ(esegui({linea, treno}), 1);
-  EXPECT_EQ(errori.str(), "s/Val_linea.txt: errore 101: file della linea mancante\n");
+  EXPECT_EQ(errori.str(), "s/Val_linea.txt: errore 101: file della linea mancante (compila_scenario --spiega 101)\n");
 }
 
 TEST_F(CompilaScenarioRun, MissingServiceFileIsNamedWithoutAPlace) {
   fs.file[linea] = file_linea();
   EXPECT_EQ(esegui({linea, treno}), 1);
-  EXPECT_EQ(errori.str(), "s/Val_9-.txt: errore 25: errore di lettura dei dati: s/Val_9-.txt: file non trovato\n");
+  EXPECT_EQ(errori.str(),
+            "s/Val_9-.txt: errore 25: errore di lettura dei dati: s/Val_9-.txt: file non trovato "
+            "(compila_scenario --spiega 25)\n");
   EXPECT_EQ(nomi_presenti(), std::vector<std::string>{linea});
 }
 
@@ -238,12 +242,10 @@ TEST_F(CompilaScenarioRun, AFaultOfTheProgramIsToldApartFromAFailureOfThePlatfor
   } casi[] = {
       {guasto::lettura_fallita, strumento_compila::uscita_errori,
        treno + ": errore 25: errore di lettura dei dati: " + treno + ": " +
-           std::string(file_system_guasto::ragione_lettura) + "\n",
+           std::string(file_system_guasto::ragione_lettura) + " (compila_scenario --spiega 25)\n",
        2},
       {guasto::difetto_interno, strumento_compila::uscita_interna,
-       "compila_scenario: errore interno del programma: " + std::string(file_system_guasto::ragione_difetto) +
-           "\n",
-       1},
+       "compila_scenario: errore interno del programma: " + std::string(file_system_guasto::ragione_difetto) + "\n", 1},
   };
   for (const auto& caso : casi) {
     SCOPED_TRACE(caso.errori);
