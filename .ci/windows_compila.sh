@@ -38,6 +38,12 @@ passo "genera_scenario.exe senza schermo"
 esegui_e_confronta "senza schermo"
 rm -rf "$riferimento"
 
+# The lock file between processes, as users start them: two, then eight
+# genera_scenario.exe at once in one folder, each waiting its turn.
+passo "esecuzioni insieme in una cartella"
+bash "$radice/tests/corse_concorrenti.sh" genera "$build" "$radice/tests/dati" "$build/corse_concorrenti" wine ||
+  fallisci "esecuzioni insieme di genera_scenario.exe"
+
 passo "installatore per Windows senza schermo"
 bash "$radice/.ci/installatore_windows.sh" senza_schermo
 passo "compilazione e test riusciti"

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the whole compile, as a line file and a service file
-// held in memory, and writes the result out when it compiled.
+// held in memory, writes the result out when it compiled, and reads it back:
+// the readers must give the same model.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +9,7 @@
 #include "compiler/compilatore.h"
 #include "compiler/scrivi_binari.h"
 #include "platform/file_system_memoria.h"
+#include "proprieta.h"
 
 namespace {
 
@@ -37,5 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
   // The serialisers walk every cell, point and entry the compile left.
   const piattaforma::esito scritto = compilatore::scrivi_compilato(fs, binari, *pulito);
   if (!scritto.riuscito()) __builtin_trap();  // memory cannot fail: a failure here is a fault
+  if (!proprieta::difetto_ritorno(fs, binari, pulito->m()).empty()) __builtin_trap();
   return 0;
 }

@@ -57,7 +57,7 @@ class file_system_guasto : public piattaforma::file_system_delegato {
     if (tipo_ == guasto::cartella_bloccata) return fallisci(percorso, ragione_cartella);
     // The target and its temporary both count: a writer that bypassed the
     // temporary would tear the target itself, and the test would see it.
-    const bool colpito = percorso == percorso_ || percorso == piattaforma::percorso_temporaneo(percorso_);
+    const bool colpito = percorso == percorso_ || piattaforma::bersaglio_di(percorso) == percorso_;
     if (colpito && tipo_ == guasto::scrittura_a_meta) {
       static_cast<void>(sotto().scrivi(percorso, contenuto.substr(0, contenuto.size() / 2)));
       return fallisci(percorso, ragione_scrittura);
@@ -87,7 +87,7 @@ class file_system_guasto : public piattaforma::file_system_delegato {
 
   piattaforma::esito rendi_eseguibile(const std::string& percorso) override {
     if (tipo_ == guasto::eseguibile_negato &&
-        (percorso == percorso_ || percorso == piattaforma::percorso_temporaneo(percorso_)))
+        (percorso == percorso_ || piattaforma::bersaglio_di(percorso) == percorso_))
       return fallisci(percorso, ragione_eseguibile);
     return file_system_delegato::rendi_eseguibile(percorso);
   }

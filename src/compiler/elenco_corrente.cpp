@@ -36,7 +36,7 @@ void riempi_elenco(contesto& c, elenco_corrente& e, std::int64_t fino_a) {
   } catch (const guasto& g) {
     if (c.o.errori == nullptr) throw;
     // As if the entry were absent: the value before it holds on.
-    c.o.errori->push_back({{errore::generico, c.errore.posizione_errore, e.origine_in_vigore, g.what(), {}},
+    c.o.errori->push_back({{errore::generico, c.errore.posizione_errore, e.origine_in_vigore, g.what(), {}, {}},
                            c.avvisi() ? c.o.avvisi->size() : 0,
                            false});
     e.in_vigore = e.in_vigore_prima;

@@ -71,4 +71,12 @@ bool ha_posizione(std::int32_t numero) {
   return scheda != nullptr && scheda->con_posizione;
 }
 
+std::vector<std::int32_t> numeri_errore() {
+  std::vector<std::int32_t> numeri;
+  numeri.reserve(schede.size());
+  for (const scheda_errore& s : schede) numeri.push_back(s.numero);
+  std::sort(numeri.begin(), numeri.end());
+  return numeri;
+}
+
 }  // namespace compilatore

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace compilatore {
 
@@ -53,5 +54,7 @@ inline constexpr std::int32_t codici_occupati = 1251;
 std::string_view descrizione_errore(std::int32_t numero);
 // Whether the error records a position in metres (the others leave posizione_errore as it was).
 bool ha_posizione(std::int32_t numero);
+// Every error number, in increasing order.
+std::vector<std::int32_t> numeri_errore();
 
 }  // namespace compilatore

@@ -98,7 +98,10 @@ void raccogli(contesto& c, bool finale) {
 void elimina_descrizione(contesto& c, const std::string& percorso) {
   if (!c.o.elimina_descrizioni) return;
   const auto e = c.fs.elimina(percorso);
-  if (!e.riuscito()) throw guasto(e.messaggio());  // the platform's own "<file>: <reason>"
+  // A file already gone is what was wanted. One that stays is no fault of
+  // the scenario: said apart from any error of the compile, the first one only.
+  if (e.riuscito() || e.mancante() || !c.errore.descrizione_rimasta.empty()) return;
+  c.errore.descrizione_rimasta = testo_non_eliminato(e);
 }
 
 std::string leggi_descrizione(contesto& c, const std::string& percorso) {

@@ -198,7 +198,8 @@ auto con_lettore(contesto& c, testo_scenario::lettore_voci& l, F&& leggi) {
 // In a compile that goes on after errors, adds the error just recorded to
 // the list; `finale` when nothing after it was checked.
 void raccogli(contesto& c, bool finale);
-// Deletes a description file, when this run deletes them at all.
+// Deletes a description file, when this run deletes them at all; one that
+// will not go is recorded in descrizione_rimasta.
 void elimina_descrizione(contesto& c, const std::string& percorso);
 // Reads a whole description file; a failure is a guasto, a missing file included.
 std::string leggi_descrizione(contesto& c, const std::string& percorso);

@@ -14,12 +14,7 @@ void fallimento_generico(lettura::contesto& c, const std::exception& causa,
                          const testo_scenario::errore_lettura* lettura) {
   if (!c.generico_registrato) lettura::registra_generico(c, causa, lettura);
   lettura::raccogli(c, true);
-  if (!c.o.elimina_descrizioni) return;
-  for (const std::string* percorso : {&c.file.linea, &c.file.treno}) {
-    // Already failing, and a file already gone is no failure: a file that
-    // will not go is left for the next run to replace.
-    static_cast<void>(c.fs.elimina(*percorso));
-  }
+  for (const std::string* percorso : {&c.file.linea, &c.file.treno}) lettura::elimina_descrizione(c, *percorso);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "formato/dimensioni.h"
 #include "formato/strutture.h"
 
 namespace compilatore {
@@ -22,8 +23,8 @@ inline bool libera(const cella& c) {
 }
 
 inline constexpr int massimo_montagne = 80;
-inline constexpr std::int32_t lunghezza_massima = 1000000;
-inline constexpr std::int32_t estensione_linea = 7000;  // the grid and geometry run on past the line's end
+using formato::estensione_linea;
+using formato::lunghezza_massima;
 
 // A place in a description file.
 struct origine {

@@ -14,9 +14,13 @@ struct file_binari {
   std::string celle;
 };
 
-// Writes the geometry (when built), the table and the cell grid, in that
-// order, each by the safe replace; stops at the first failure. Only a clean
-// compile gives a model to write.
+// Prepares the geometry (when built), the table and the cell grid, in that
+// order, as temporary files in `s`, renamed only when `s` is confirmed;
+// stops at the first failure. Only a clean compile gives a model to write.
+piattaforma::esito prepara_compilato(piattaforma::sostituzioni& s, const file_binari& file,
+                                     const modello_pulito& pulito);
+
+// Writes the three files together: all replaced, or, on a failure, none.
 piattaforma::esito scrivi_compilato(piattaforma::file_system& fs, const file_binari& file,
                                     const modello_pulito& pulito);
 

@@ -3,12 +3,15 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "compiler/compilatore.h"
 #include "compiler/errori.h"
 #include "compiler/scrivi_binari.h"
 #include "driver/sorgente_incorporata.h"
 #include "formato/nomi_file.h"
+#include "platform/cartella_riservata.h"
 
 namespace guida {
 namespace {
@@ -40,9 +43,14 @@ void memorizza_percorso(piattaforma::file_system& fs, const formato::nomi_file& 
   const compilatore::compilato c = compilatore::compila(fs, {nomi.linea_txt, nomi.treno_txt}, opzioni);
   const auto pulito = c.pulito();
   if (!pulito) {
-    std::string testo = testo_errore(c.errore.codice_errore, c.errore.posizione_errore);
-    // Without it the user could not tell which file failed, or why.
-    if (!c.errore.causa_errore.empty()) testo.append("\n").append(c.errore.causa_errore);
+    std::string testo;
+    if (c.errore.codice_errore != 0) {
+      testo = testo_errore(c.errore.codice_errore, c.errore.posizione_errore);
+      // Without it the user could not tell which file failed, or why.
+      if (!c.errore.causa_errore.empty()) testo.append("\n").append(c.errore.causa_errore);
+    }
+    const std::string& rimasta = c.errore.descrizione_rimasta;
+    if (!rimasta.empty()) testo.append(testo.empty() ? "" : "\n").append(rimasta);
     throw errore_fatale(testo);
   }
   verifica(compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *pulito));
@@ -58,20 +66,59 @@ std::string cartella_del_programma(piattaforma::sistema& sistema) {
   }
 }
 
-// Form_Load's work, in its fixed order. A scenario that cannot be had stops
-// the run before anything is written.
-void lavora(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
-  testi_scenario testi;
-  verifica(sorgente.leggi(sistema, testi));
-  piattaforma::file_system& fs = sistema.file();
-  const formato::nomi_file nomi =
-      formato::forma_nomi(cartella_del_programma(sistema), testi.nome_base, testi.codice_treno);
-  verifica(piattaforma::sostituisci_file(fs, nomi.linea_txt, testi.linea));
-  verifica(piattaforma::sostituisci_file(fs, nomi.treno_txt, testi.treno));
+// Every file the run writes, intermediates included.
+std::vector<std::string> bersagli(const formato::nomi_file& nomi) {
+  return {nomi.linea_txt,  nomi.treno_txt,     nomi.note_txt,    nomi.rallentamenti_txt,
+          nomi.scheda_txt, nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat};
+}
+
+// The description files this run wrote and the compile did not consume: a
+// run that stops early takes them away. Returns what would not go, one line
+// each, but for a file that `gia_detto` already names.
+std::string rimuovi_descrizioni(piattaforma::file_system& fs, const std::vector<std::string>& scritte,
+                                const std::string& gia_detto) {
+  std::string rimaste;
+  for (const std::string& percorso : scritte) {
+    const piattaforma::esito e = fs.elimina(percorso);
+    if (e.riuscito() || e.mancante() || gia_detto.find(percorso) != std::string::npos) continue;
+    rimaste.append("\n").append(compilatore::testo_non_eliminato(e));
+  }
+  return rimaste;
+}
+
+// The texts and the compile, in Form_Load's fixed order; the description
+// files written are listed in `scritte` as they are written.
+void scrivi_e_compila(piattaforma::file_system& fs, const formato::nomi_file& nomi, const testi_scenario& testi,
+                      std::vector<std::string>& scritte) {
+  for (const auto& [percorso, testo] :
+       {std::pair{&nomi.linea_txt, &testi.linea}, std::pair{&nomi.treno_txt, &testi.treno}}) {
+    verifica(piattaforma::sostituisci_file(fs, *percorso, *testo));
+    scritte.push_back(*percorso);
+  }
   verifica(piattaforma::sostituisci_file(fs, nomi.note_txt, testi.note));
   verifica(piattaforma::sostituisci_file(fs, nomi.rallentamenti_txt, testi.rallentamenti));
   verifica(piattaforma::sostituisci_file(fs, nomi.scheda_txt, testi.scheda));
   memorizza_percorso(fs, nomi, testi, true);
+}
+
+// Form_Load's work. A scenario that cannot be had, or a folder another run
+// keeps writing, stops the run before anything is written; a run that stops
+// later takes its description files with it.
+void lavora(piattaforma::sistema& sistema, sorgente_scenario& sorgente) {
+  testi_scenario testi;
+  verifica(sorgente.leggi(sistema, testi));
+  piattaforma::file_system& fs = sistema.file();
+  const std::string cartella = cartella_del_programma(sistema);
+  const formato::nomi_file nomi = formato::forma_nomi(cartella, testi.nome_base, testi.codice_treno);
+  piattaforma::cartella_riservata riservata;
+  verifica(riservata.prendi(fs, cartella, bersagli(nomi)));
+  std::vector<std::string> scritte;
+  try {
+    scrivi_e_compila(fs, nomi, testi, scritte);
+  } catch (const errore_fatale& e) {
+    const std::string detto = e.what();
+    throw errore_fatale(detto + rimuovi_descrizioni(fs, scritte, detto));
+  }
 }
 
 }  // namespace

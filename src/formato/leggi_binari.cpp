@@ -1,10 +1,13 @@
 #include "formato/leggi_binari.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <span>
 
 #include "formato/campi.h"
 #include "formato/codifica.h"
+#include "formato/dimensioni.h"
 
 namespace formato {
 namespace {
@@ -107,6 +110,11 @@ elemento leggi_elemento(lettore& l, std::size_t indice) {
   } else if (codice == static_cast<std::uint16_t>(tracciato::tipo::reale)) {
     e.tipo = tracciato::tipo::reale;
     e.valore = l.f64("il valore reale");
+    // No track has a point at infinity: a drawing or a simulator would go astray.
+    if (!l.fallito() && !std::isfinite(e.valore)) {
+      l.fallisci(e.posizione, "elemento " + std::to_string(indice) + " con un valore reale non finito (" +
+                                  (std::isnan(e.valore) ? "NaN" : "infinito") + ")");
+    }
   } else if (codice != static_cast<std::uint16_t>(tracciato::tipo::vuoto)) {
     l.fallisci(e.posizione, "elemento " + std::to_string(indice) + " con codice di tipo " + std::to_string(codice) +
                                 ", atteso 0, 2 o 5");
@@ -153,6 +161,11 @@ bool prendi_coordinata(std::span<const elemento> meta, const tracciato& punti, c
   return true;
 }
 
+// A file of no bytes at all: no compiled file is empty.
+piattaforma::esito vuoto(const std::string& nome_file) {
+  return piattaforma::esito::errore(nome_file, "byte 0: il file \xE8 vuoto");
+}
+
 }  // namespace
 
 piattaforma::esito leggi_tabella(std::string_view byte, const std::string& nome_file,
@@ -174,6 +187,7 @@ piattaforma::esito leggi_tabella(std::string_view byte, const std::string& nome_
 }
 
 piattaforma::esito leggi_celle(std::string_view byte, const std::string& nome_file, std::vector<cella>& celle) {
+  if (byte.empty()) return vuoto(nome_file);
   lettore l(byte);
   const std::size_t avanzo = byte.size() % byte_cella;
   if (avanzo != 0) {
@@ -193,6 +207,7 @@ piattaforma::esito leggi_celle(std::string_view byte, const std::string& nome_fi
 }
 
 piattaforma::esito leggi_tracciato(std::string_view byte, const std::string& nome_file, tracciato& punti) {
+  if (byte.empty()) return vuoto(nome_file);
   lettore l(byte);
   std::vector<elemento> elementi;
   while (l.restanti() > 0) {
@@ -215,6 +230,40 @@ piattaforma::esito leggi_tracciato(std::string_view byte, const std::string& nom
   }
   punti = std::move(letto);
   return piattaforma::esito::ok();
+}
+
+piattaforma::esito leggi_lunghezza(const std::array<voce, voci_tabella>& tabella, const std::string& nome_file,
+                                   std::int32_t& lunghezza) {
+  const std::int32_t letta = tabella[voce_lunghezza].fine;
+  if (letta < 0 || letta > lunghezza_massima) {
+    return piattaforma::esito::errore(nome_file, "la voce " + std::to_string(voce_lunghezza) + " d\xE0 una linea di " +
+                                                     std::to_string(letta) + " m, attesa da 0 a " +
+                                                     std::to_string(lunghezza_massima) + " m");
+  }
+  lunghezza = letta;
+  return piattaforma::esito::ok();
+}
+
+piattaforma::esito verifica_celle(const std::vector<cella>& celle, std::int32_t lunghezza,
+                                  const std::string& nome_file) {
+  const std::size_t attese = celle_della_linea(lunghezza);
+  if (celle.size() == attese) return piattaforma::esito::ok();
+  const std::string dove = "byte " + std::to_string(std::min(celle.size(), attese) * byte_cella) + ": ";
+  const std::string linea = "la linea di " + std::to_string(lunghezza) + " m ne ha " + std::to_string(attese);
+  if (celle.size() < attese) {
+    return piattaforma::esito::errore(
+        nome_file, dove + "il file finisce dopo " + std::to_string(celle.size()) + " celle, ma " + linea);
+  }
+  return piattaforma::esito::errore(
+      nome_file, dove + "attesa la fine del file dopo la cella " + std::to_string(attese - 1) + ": " + linea);
+}
+
+piattaforma::esito verifica_tracciato(const tracciato& punti, std::int32_t lunghezza, const std::string& nome_file) {
+  const std::size_t attesi = punti_della_linea(lunghezza);
+  if (punti.x.size() == attesi) return piattaforma::esito::ok();
+  return piattaforma::esito::errore(nome_file, std::to_string(punti.x.size()) +
+                                                   " punti per coordinata, ma la linea di " +
+                                                   std::to_string(lunghezza) + " m ne ha " + std::to_string(attesi));
 }
 
 }  // namespace formato

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formato/dimensioni.h"
 #include "formato/strutture.h"
 #include "platform/file_system.h"
 
@@ -28,7 +29,6 @@ class pezzi_tracciato : public piattaforma::pezzi_contenuto {
 
  private:
   static constexpr std::size_t byte_pezzo = 128 * 1024;
-  static constexpr std::size_t byte_elemento_massimo = 10;
 
   const tracciato& punti_;
   int coordinata_ = 0;  // 0 = x, 1 = y; 2 when both are written

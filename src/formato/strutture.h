@@ -25,6 +25,8 @@ struct cella {
   std::uint8_t vel_limite = 0;
   std::uint8_t pendenza = 0;
   std::uint8_t aderenza = 0;
+
+  bool operator==(const cella&) const = default;
 };
 
 // A record of the table: a station, a kilometre board's text or a header.
@@ -45,6 +47,8 @@ struct voce {
   std::uint8_t prolunga = 0;
   std::uint8_t flag_lunghezza = 0;
   std::int32_t orario = 0;
+
+  bool operator==(const voce&) const = default;
 };
 
 // Event codes of cella::evento.

@@ -23,29 +23,7 @@ std::string cartella_sopra(std::string percorso) {
   return percorso.substr(0, ultima);
 }
 
-esito crea_una(const std::string& cartella) {
-  if (::mkdir(cartella.c_str(), 0777) == 0) return esito::ok();
-  const int codice = errno;
-  struct stat info {};
-  if (codice == EEXIST && ::stat(cartella.c_str(), &info) == 0) {
-    if (S_ISDIR(info.st_mode)) return esito::ok();
-    return esito::errore(cartella, "non e' una cartella");
-  }
-  return errore_di_sistema(cartella, codice);
-}
-
 }  // namespace
-
-esito file_system_posix::crea_cartella(const std::string& percorso) {
-  // Each folder from the top down, so that an existing part is passed over.
-  for (std::size_t i = percorso.find('/', 1); i != std::string::npos; i = percorso.find('/', i + 1)) {
-    if (percorso[i - 1] == '/') continue;
-    esito parte = crea_una(percorso.substr(0, i));
-    if (!parte.riuscito()) return parte;
-  }
-  if (percorso.empty() || percorso.back() == '/') return esito::ok();
-  return crea_una(percorso);
-}
 
 esito file_system_posix::cartella_scrivibile(const std::string& percorso) {
   // A missing folder can be made when the nearest folder above it that is there can be written.

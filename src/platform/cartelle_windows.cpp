@@ -15,22 +15,6 @@ esito errore_di_sistema(const std::string& percorso, DWORD codice = ::GetLastErr
   return esito::errore(percorso, ragione_di_sistema(codice));
 }
 
-bool e_cartella(const std::string& percorso) {
-  const DWORD attributi = ::GetFileAttributesW(in_largo(percorso).c_str());
-  return attributi != INVALID_FILE_ATTRIBUTES && (attributi & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-esito crea_una(const std::string& cartella) {
-  if (::CreateDirectoryW(in_largo(cartella).c_str(), nullptr)) return esito::ok();
-  const DWORD codice = ::GetLastError();
-  if (codice == ERROR_ALREADY_EXISTS || codice == ERROR_ACCESS_DENIED) {
-    // A drive's root answers "access denied" rather than "exists".
-    if (e_cartella(cartella)) return esito::ok();
-    if (codice == ERROR_ALREADY_EXISTS) return esito::errore(cartella, "non e' una cartella");
-  }
-  return errore_di_sistema(cartella, codice);
-}
-
 // The folder that holds `percorso`, or the same path when there is none above it.
 std::string cartella_sopra(std::string percorso) {
   while (percorso.size() > 1 && separatore_windows(percorso.back())) percorso.pop_back();
@@ -42,17 +26,6 @@ std::string cartella_sopra(std::string percorso) {
 }
 
 }  // namespace
-
-esito file_system_windows::crea_cartella(const std::string& percorso) {
-  for (std::size_t i = 1; i < percorso.size(); ++i) {
-    // "C:" and a leading separator are not folders to make.
-    if (!separatore_windows(percorso[i]) || separatore_windows(percorso[i - 1]) || percorso[i - 1] == ':') continue;
-    const esito parte = crea_una(percorso.substr(0, i));
-    if (!parte.riuscito()) return parte;
-  }
-  if (percorso.empty() || separatore_windows(percorso.back())) return esito::ok();
-  return crea_una(percorso);
-}
 
 esito file_system_windows::cartella_scrivibile(const std::string& percorso) {
   std::string cartella = percorso.empty() ? std::string(".") : percorso;

@@ -8,7 +8,8 @@ namespace piattaforma {
 // The outcome of a platform operation: success, or a failure that says
 // which file and why, in words a user can act on. A missing file is a
 // failure of its own kind, so that a caller can act on the absence without
-// asking first whether the file exists.
+// asking first whether the file exists; so is a path that is taken when a
+// file was to be created new there.
 class [[nodiscard]] esito {
  public:
   static esito ok() { return esito(); }
@@ -22,9 +23,14 @@ class [[nodiscard]] esito {
   static esito non_trovato(const std::string& percorso, std::string ragione) {
     return esito(tipo::non_trovato, percorso, std::move(ragione));
   }
+  // Something is already at a path that was to be created new.
+  static esito esistente(const std::string& percorso, std::string ragione) {
+    return esito(tipo::esistente, percorso, std::move(ragione));
+  }
 
   bool riuscito() const { return tipo_ == tipo::riuscito; }
   bool mancante() const { return tipo_ == tipo::non_trovato; }
+  bool gia_presente() const { return tipo_ == tipo::esistente; }
   const std::string& percorso() const { return percorso_; }
   const std::string& ragione() const { return ragione_; }
   std::string messaggio() const { return percorso_.empty() ? ragione_ : percorso_ + ": " + ragione_; }
@@ -33,7 +39,7 @@ class [[nodiscard]] esito {
   esito per(const std::string& altro) const { return esito(tipo_, altro, ragione_); }
 
  private:
-  enum class tipo { riuscito, errore, non_trovato };
+  enum class tipo { riuscito, errore, non_trovato, esistente };
 
   esito() = default;
   esito(tipo t, std::string percorso, std::string ragione)

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/esito.h"
 
@@ -28,6 +34,15 @@ class pezzo_unico : public pezzi_contenuto {
   std::string_view contenuto_;
 };
 
+// What a path names, as the path itself shows it: a link is not followed.
+enum class genere_file { assente, regolare, collegamento, cartella, fifo, dispositivo, altro };
+
+// An exclusive hold on a folder, let go when destroyed.
+class blocco_cartella {
+ public:
+  virtual ~blocco_cartella() = default;
+};
+
 // Every file operation of the system goes through this interface, so that
 // the compiler and the writers run the same on disk, in memory (tests) and
 // under injected faults. An operation on a file that is not there fails with
@@ -38,21 +53,43 @@ class file_system {
   virtual ~file_system() = default;
 
   virtual bool esiste(const std::string& percorso) = 0;
-  // Reads the whole file into `contenuto`.
+  // Reads the whole file into `contenuto`. Only a regular file is read (a
+  // link to one is followed): a folder, a FIFO or a device is refused, before
+  // anything could wait on it or read it for ever.
   virtual esito leggi(const std::string& percorso, std::string& contenuto) = 0;
-  // Creates or truncates `percorso` and writes all of `contenuto`; fails
-  // unless every byte reached the file and the file closed cleanly.
+  // As leggi, but a file of more than `massimo` bytes is refused. By default
+  // the file is read through leggi, so that a wrapper's faults apply to it,
+  // and then measured; the platform's own file systems refuse it unread.
+  virtual esito leggi_al_massimo(const std::string& percorso, std::string& contenuto, std::size_t massimo);
+  // Creates `percorso` new and writes all of `contenuto`; fails unless every
+  // byte reached the file and the file closed cleanly. Whatever is already at
+  // the path (a file, a link, a FIFO) is left alone: esito::esistente.
   virtual esito scrivi(const std::string& percorso, std::string_view contenuto) = 0;
   // As scrivi, with the content in pieces. By default the pieces are joined
   // and passed to scrivi, so a file system need not know about pieces.
   virtual esito scrivi_a_pezzi(const std::string& percorso, pezzi_contenuto& pezzi);
-  // Moves `da` over `a`, replacing an existing `a` in one step.
+  // Moves `da` over `a`, replacing an existing `a` in one step; a link at `a`
+  // is itself replaced, never followed.
   virtual esito rinomina(const std::string& da, const std::string& a) = 0;
   virtual esito elimina(const std::string& percorso) = 0;
   // Lets the file be run as a program, where the platform keeps such a mark
   // on files (Windows runs any .exe). Pure, so that no wrapper forgets to pass it on.
   virtual esito rendi_eseguibile(const std::string& percorso) = 0;
-  // Makes the folder and every missing folder above it; a folder that is
+  virtual genere_file genere(const std::string& percorso) = 0;
+  // The names in a folder, without "." and "..".
+  virtual esito elenca(const std::string& cartella, std::vector<std::string>& nomi) = 0;
+  // Whether two paths name one file: the same existing file, or the same
+  // path once "." and ".." are resolved.
+  virtual bool stesso_file(const std::string& a, const std::string& b) = 0;
+  // Takes the exclusive hold on `cartella` that every run writing in it
+  // takes, waiting up to `attesa` for another run to let it go. Success with
+  // `blocco` set: held until `blocco` is destroyed, and never left behind by
+  // a process that dies. Success with `blocco` empty: the folder cannot be
+  // held (a file system without locks, a folder not there) and the run goes
+  // on without. A failure: another run held it for the whole wait.
+  virtual esito blocca(const std::string& cartella, std::chrono::milliseconds attesa,
+                       std::unique_ptr<blocco_cartella>& blocco) = 0;
+  // Creates the folder and every missing folder above it; a folder that is
   // already there is no failure, a file in its place is.
   virtual esito crea_cartella(const std::string& percorso) = 0;
   // Whether a file could be made in the folder, or the folder made where it
@@ -60,18 +97,67 @@ class file_system {
   virtual esito cartella_scrivibile(const std::string& percorso) = 0;
 };
 
-// Replaces `percorso` with exactly `contenuto`. The new content goes to a
-// temporary file beside the target and is renamed over it only once it is
-// whole, so a failure leaves the older file as it was and no torn file.
+// Several files replaced together. Each content goes to a temporary file of
+// its own beside its target, new and private to this run; only when every one
+// is whole are they renamed over their targets, in the order given. A failure
+// leaves every older file as it was, and a temporary file never outlives the
+// object.
+class sostituzioni {
+ public:
+  explicit sostituzioni(file_system& fs) : fs_(fs) {}
+  ~sostituzioni();
+  sostituzioni(const sostituzioni&) = delete;
+  sostituzioni& operator=(const sostituzioni&) = delete;
+
+  // Writes the temporary file for `percorso`. A target that is a folder, a
+  // FIFO or a device is refused, unwritten; a link there will be replaced.
+  esito prepara(const std::string& percorso, std::string_view contenuto);
+  esito prepara(const std::string& percorso, pezzi_contenuto& pezzi);
+  // The same for a program: the temporary file is made runnable before the
+  // rename, so the target is never a program that cannot be run.
+  esito prepara_eseguibile(const std::string& percorso, std::string_view contenuto);
+  // Renames every prepared file over its target.
+  esito conferma();
+
+ private:
+  template <typename Scrivi>
+  esito prepara_con(const std::string& percorso, Scrivi scrivi);
+
+  struct preparato {
+    std::string percorso;
+    std::string temporaneo;
+  };
+  file_system& fs_;
+  std::vector<preparato> preparati_;
+};
+
+// Replaces `percorso` with exactly `contenuto`, as a sostituzioni of one file:
+// a failure leaves the older file as it was and no torn file.
 esito sostituisci_file(file_system& fs, const std::string& percorso, std::string_view contenuto);
 // The same, with the content in pieces.
 esito sostituisci_file(file_system& fs, const std::string& percorso, pezzi_contenuto& pezzi);
-
-// The same for a program: the temporary file is made runnable before the
-// rename, so `percorso` is never a program that cannot be run.
+// The same for a program.
 esito sostituisci_eseguibile(file_system& fs, const std::string& percorso, std::string_view contenuto);
 
-// The name of the temporary file that sostituisci_file uses for `percorso`.
-std::string percorso_temporaneo(const std::string& percorso);
+// A temporary file's name: the target's, the mark of this system's
+// temporaries, then `unico`, 16 hexadecimal digits.
+inline constexpr std::string_view segno_temporaneo = ".nuovo-";
+inline constexpr std::size_t cifre_uniche = 16;
+std::string percorso_temporaneo(const std::string& percorso, std::string_view unico);
+// The target whose temporary file `percorso` is, if it is one.
+std::optional<std::string> bersaglio_di(std::string_view percorso);
+
+// Whether a file may be replaced at a path of this kind: nothing there, a
+// file, or a link, which is replaced itself.
+inline bool sostituibile(genere_file genere) {
+  return genere == genere_file::assente || genere == genere_file::regolare || genere == genere_file::collegamento;
+}
+// Why a path of this kind is no file to read or replace.
+std::string ragione_non_regolare(genere_file genere);
+// Why a file of `byte` bytes is not read where `massimo` is the most.
+std::string ragione_troppo_grande(std::uintmax_t byte, std::size_t massimo);
+// Whether two paths are the same once "." and ".." are resolved, without
+// asking the file system: for paths that name no file yet.
+bool stesso_percorso(const std::string& a, const std::string& b);
 
 }  // namespace piattaforma

@@ -38,6 +38,15 @@ inline std::string unisci_percorso(std::string_view cartella, std::string_view n
   return percorso;
 }
 
+// The folder `percorso` is in, as written: after the last separator of
+// either kind; "." for a bare name.
+inline std::string cartella_di(std::string_view percorso) {
+  const std::size_t ultimo = percorso.find_last_of(std::string("/") + separatore);
+  if (ultimo == std::string_view::npos) return ".";
+  // "/name" lives in the root.
+  return std::string(percorso.substr(0, ultimo == 0 ? 1 : ultimo));
+}
+
 // The real operating system.
 sistema& sistema_reale();
 

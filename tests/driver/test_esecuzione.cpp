@@ -146,8 +146,11 @@ TEST(Esecuzione, CompileErrorWritesNoBinaryKeepsOlderFilesAndSaysWhy) {
        " Errore n. 16\nposizione 1650 m\nsegnale su una cella occupata"},
       {"chainage not a multiple of 50", "_linea.txt", "sfondo uno", "progressiva chilometrica due, 25, 0, 0\r\n",
        " Errore n. 2\nprogressiva chilometrica non multipla di 50"},
-      {"marker places taken", "_linea.txt", "[indicazioni]", "indicatori_vmax, 0, 100, 110, 115, 0, 100, 110, 115, 0\r\n",
-       " Errore n. 1250"},
+      // The parse stops in the line file, before the service file is read: that goes too.
+      {"line file stops", "_linea.txt", "sfondo uno", "ripetizione segnali 4 codici, 25, 100\r\n",
+       " Errore n. 3\ninizio della ripetizione segnali non multiplo di 50"},
+      {"marker places taken", "_linea.txt", "[indicazioni]",
+       "indicatori_vmax, 0, 100, 110, 115, 0, 100, 110, 115, 0\r\n", " Errore n. 1250"},
       {"code places taken", "_linea.txt", "[indicazioni]", "indicatori_vmax, 0, 0, 5, 0, 0, 0, 0, 0, 0\r\n",
        " Errore n. 1251"},
   };
@@ -184,7 +187,7 @@ TEST(Esecuzione, FileFailureNamesTheFileAndKeepsTheOlderOne) {
   EXPECT_EQ(sistema.messaggi,
             std::vector<std::string>{in_programma("Ostrale_Fiorna_40817.sim") + ": No space left on device"});
   EXPECT_EQ(fs.file[in_programma("Ostrale_Fiorna_40817.sim")], "vecchio");
-  EXPECT_FALSE(fs.esiste(piattaforma::percorso_temporaneo(in_programma("Ostrale_Fiorna_40817.sim"))));
+  for (const auto& [percorso, contenuto] : fs.file) EXPECT_EQ(piattaforma::bersaglio_di(percorso), std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -7,6 +8,8 @@
 #include "cartella_temporanea.h"
 #include "driver/esecuzione.h"
 #include "file_system_guasto.h"
+#include "platform/cartella_riservata.h"
+#include "platform/file_system_delegato.h"
 #include "platform/file_system_memoria.h"
 #include "sistema_prova.h"
 
@@ -69,26 +72,24 @@ class GuastiEsecuzione : public ::testing::Test {
     return stato;
   }
 
-  // Files before `intatti_da` were replaced whole (the intermediates consumed
-  // once the compile ran); that one and all after it are the older versions.
-  void verifica_file(int intatti_da, bool compilato) {
+  // Files before `intatti_da` were written by the run: the descriptions are
+  // gone again (consumed by the compile, or removed by a run that stopped
+  // early), the others replaced whole. That one and all after it are the older versions.
+  void verifica_file(int intatti_da) {
     for (int i = 0; i < n_uscite; ++i) {
       const std::string percorso = in_programma(uscite[i].nome);
       SCOPED_TRACE(percorso);
       if (i >= intatti_da) {
         ASSERT_TRUE(memoria.esiste(percorso));
         EXPECT_TRUE(memoria.file[percorso] == precedente(uscite[i].nome)) << "older file changed";
-      } else if (uscite[i].descrizione && compilato) {
-        EXPECT_FALSE(memoria.esiste(percorso)) << "intermediate left after the compile";
+      } else if (uscite[i].descrizione) {
+        EXPECT_FALSE(memoria.esiste(percorso)) << "description left behind";
       } else {
         ASSERT_TRUE(memoria.esiste(percorso));
         EXPECT_TRUE(memoria.file[percorso] == nuovo(uscite[i].nome)) << "new file not whole";
       }
     }
     // Nothing but the outputs: no temporary, no stray file.
-    for (const auto& u : uscite) {
-      EXPECT_FALSE(memoria.esiste(piattaforma::percorso_temporaneo(in_programma(u.nome)))) << "temporary left";
-    }
     for (const auto& [percorso, contenuto] : memoria.file) {
       bool noto = false;
       for (const auto& u : uscite) noto = noto || percorso == in_programma(u.nome);
@@ -118,7 +119,10 @@ TEST_F(GuastiEsecuzione, EveryWriteFaultOnEveryOutputKeepsTheOlderFile) {
       pianta_precedenti();
       EXPECT_EQ(esegui(g.tipo, percorso), guida::uscita_errore);
       verifica_messaggio(percorso, g.ragione);
-      verifica_file(i, i >= primo_binario);
+      // The binary files are renamed only once all three are whole: a failed
+      // write leaves every older one. A rename that fails comes after those
+      // of the files before it.
+      verifica_file(g.tipo == guasto::rinomina_fallita ? i : std::min(i, primo_binario));
     }
   }
 }
@@ -127,7 +131,7 @@ TEST_F(GuastiEsecuzione, UnwritableDirectoryKeepsEveryOlderFile) {
   const std::string primo = in_programma(uscite[0].nome);
   EXPECT_EQ(esegui(guasto::cartella_bloccata, primo), guida::uscita_errore);
   verifica_messaggio(primo, file_system_guasto::ragione_cartella);
-  verifica_file(0, false);
+  verifica_file(0);
 }
 
 TEST_F(GuastiEsecuzione, UnreadableDescriptionFileStopsBeforeAnyBinary) {
@@ -139,12 +143,13 @@ TEST_F(GuastiEsecuzione, UnreadableDescriptionFileStopsBeforeAnyBinary) {
     verifica_messaggio(percorso, file_system_guasto::ragione_lettura);
     ASSERT_EQ(messaggi.size(), 1u);
     EXPECT_NE(messaggi[0].find("Errore n. 25"), std::string::npos) << messaggi[0];
-    verifica_file(primo_binario, true);
+    verifica_file(primo_binario);
   }
 }
 
 // A description file the compile cannot delete after reading it: the run
-// stops before any binary and says which file would not go.
+// stops before any binary and says which file would not go, and why, as a
+// failure of its own rather than as a compile error.
 TEST_F(GuastiEsecuzione, UndeletableDescriptionFileStopsBeforeAnyBinary) {
   for (int i : {0, 1}) {
     const std::string percorso = in_programma(uscite[i].nome);
@@ -152,6 +157,8 @@ TEST_F(GuastiEsecuzione, UndeletableDescriptionFileStopsBeforeAnyBinary) {
     pianta_precedenti();
     EXPECT_EQ(esegui(guasto::eliminazione_fallita, percorso), guida::uscita_errore);
     verifica_messaggio(percorso, file_system_guasto::ragione_eliminazione);
+    EXPECT_EQ(messaggi, std::vector<std::string>{percorso + ": impossibile eliminarlo: " +
+                                                 std::string(file_system_guasto::ragione_eliminazione)});
     // The file that would not go is the new one, whole; the other description is gone.
     EXPECT_TRUE(memoria.file[percorso] == nuovo(uscite[i].nome));
     EXPECT_FALSE(memoria.esiste(in_programma(uscite[1 - i].nome)));
@@ -181,13 +188,82 @@ TEST_F(GuastiEsecuzione, FaultOfTheProgramIsSaidAsSuchAndDeletesNothing) {
   }
 }
 
-// A run cut short by a power failure may have left torn temporaries: the next
-// run writes every output whole and leaves none of them behind.
-TEST_F(GuastiEsecuzione, TornTemporariesOfAnEarlierRunAreReplacedAndGone) {
-  for (const auto& u : uscite) memoria.file[piattaforma::percorso_temporaneo(in_programma(u.nome))] = "strappato";
+// A run killed or cut short by a power failure may have left torn
+// temporaries: the next run of the folder removes them, and only them, and
+// writes every output whole.
+TEST_F(GuastiEsecuzione, TornTemporariesOfAKilledRunAreRemovedByTheNextRun) {
+  const std::string unico = "00c0ffee00c0ffee";
+  for (const auto& u : uscite)
+    memoria.file[piattaforma::percorso_temporaneo(in_programma(u.nome), unico)] = "strappato";
+  const std::string altrui = piattaforma::percorso_temporaneo(in_programma("altro.dat"), unico);
+  memoria.file[altrui] = "di un altro programma";
   EXPECT_EQ(esegui(guasto::nessuno, ""), 0);
   EXPECT_TRUE(messaggi.empty());
-  verifica_file(n_uscite, true);
+  EXPECT_EQ(memoria.file[altrui], "di un altro programma");
+  memoria.file.erase(altrui);
+  verifica_file(n_uscite);
+}
+
+// Another run writing the folder for longer than the wait: this one says so
+// and touches nothing.
+TEST_F(GuastiEsecuzione, AFolderAnotherRunKeepsWritingStopsTheRunTouchingNothing) {
+  memoria.occupate.insert("/programma");
+  const auto prima = memoria.file;
+  EXPECT_EQ(esegui(guasto::nessuno, ""), guida::uscita_errore);
+  EXPECT_EQ(messaggi, std::vector<std::string>{"/programma: " +
+                                               piattaforma::ragione_cartella_occupata(piattaforma::attesa_cartella())});
+  EXPECT_EQ(memoria.file, prima);
+}
+
+// Checks, at every change to the folder, that the run holds it.
+class file_system_sorvegliato : public piattaforma::file_system_delegato {
+ public:
+  explicit file_system_sorvegliato(piattaforma::file_system_memoria& m) : file_system_delegato(m), m_(m) {}
+  piattaforma::esito scrivi(const std::string& p, std::string_view c) override {
+    conta();
+    return file_system_delegato::scrivi(p, c);
+  }
+  piattaforma::esito scrivi_a_pezzi(const std::string& p, piattaforma::pezzi_contenuto& pezzi) override {
+    conta();
+    return file_system_delegato::scrivi_a_pezzi(p, pezzi);
+  }
+  piattaforma::esito rinomina(const std::string& da, const std::string& a) override {
+    conta();
+    return file_system_delegato::rinomina(da, a);
+  }
+  piattaforma::esito elimina(const std::string& p) override {
+    conta();
+    return file_system_delegato::elimina(p);
+  }
+  int cambiamenti = 0;
+  int senza_cartella = 0;
+
+ private:
+  void conta() {
+    ++cambiamenti;
+    if (m_.tenute["/programma"] != 1) ++senza_cartella;
+  }
+  piattaforma::file_system_memoria& m_;
+};
+
+TEST_F(GuastiEsecuzione, TheRunHoldsItsFolderForEveryChangeAndLetsItGo) {
+  file_system_sorvegliato fs(memoria);
+  sistema_prova sistema(fs);
+  EXPECT_EQ(guida::esegui(sistema), 0);
+  EXPECT_GT(fs.cambiamenti, 10);
+  EXPECT_EQ(fs.senza_cartella, 0);
+  EXPECT_TRUE(memoria.tenute.empty());
+}
+
+// An output name taken by a folder: refused by name before anything is written.
+TEST_F(GuastiEsecuzione, AnOutputThatIsAFolderStopsTheRunBeforeAnyWrite) {
+  const std::string sim = in_programma(uscite[6].nome);
+  memoria.file.erase(sim);
+  memoria.file[piattaforma::unisci_percorso(sim, "dentro")] = "x";
+  const auto prima = memoria.file;
+  EXPECT_EQ(esegui(guasto::nessuno, ""), guida::uscita_errore);
+  EXPECT_EQ(messaggi, std::vector<std::string>{sim + ": non \xE8 un file ma una cartella"});
+  EXPECT_EQ(memoria.file, prima);
 }
 
 }  // namespace

@@ -138,13 +138,15 @@ TEST(LeggiBinari, GeometryRoundTripsValuesAndElementKinds) {
   EXPECT_EQ(letto.y[1], 1.0);
 }
 
-TEST(LeggiBinari, EmptyCellAndGeometryFilesAreEmptyModels) {
+// No compiled file is empty: a grid has at least its 141 cells, a geometry
+// its 7001 points a coordinate.
+TEST(LeggiBinari, EmptyCellAndGeometryFilesAreRefused) {
   std::vector<cella> celle(3);
   tracciato punti = tracciato_curvo(10);
-  EXPECT_TRUE(leggi_celle("", "t.dat", celle).riuscito());
-  EXPECT_TRUE(celle.empty());
-  EXPECT_TRUE(leggi_tracciato("", "l.dat", punti).riuscito());
-  EXPECT_FALSE(punti.esiste());
+  EXPECT_EQ(leggi_celle("", "t.dat", celle).messaggio(), "t.dat: byte 0: il file \xE8 vuoto");
+  EXPECT_EQ(celle.size(), 3u);
+  EXPECT_EQ(leggi_tracciato("", "l.dat", punti).messaggio(), "l.dat: byte 0: il file \xE8 vuoto");
+  EXPECT_EQ(punti.x.size(), 11u);
 }
 
 // Offsets below are counted from the record layout: with empty texts every

@@ -1,18 +1,28 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "cartella_temporanea.h"
-#include "platform/file_system.h"
-#include "platform/file_system_posix.h"
 #include "pezzi_fissi.h"
+#include "platform/file_system.h"
+#include "platform/file_system_delegato.h"
+#include "platform/file_system_posix.h"
 
 namespace {
 
 using piattaforma::sostituisci_file;
+
+std::ptrdiff_t voci_in(const cartella_temporanea& cartella) {
+  return std::distance(std::filesystem::directory_iterator(cartella.percorso()), std::filesystem::directory_iterator());
+}
 
 TEST(FileSystemPosix, ReplacesLongerFileAndLeavesNoTemporary) {
   cartella_temporanea cartella;
@@ -21,9 +31,7 @@ TEST(FileSystemPosix, ReplacesLongerFileAndLeavesNoTemporary) {
   scrivi_file(percorso, std::string(5000, 'v'));
   ASSERT_TRUE(sostituisci_file(fs, percorso, std::string("ab\0cd", 5)).riuscito());
   EXPECT_EQ(leggi_file(percorso), std::string("ab\0cd", 5));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.percorso()),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(voci_in(cartella), 1);
   std::string letto;
   ASSERT_TRUE(fs.leggi(percorso, letto).riuscito());
   EXPECT_EQ(letto, std::string("ab\0cd", 5));
@@ -62,17 +70,27 @@ TEST(FileSystemPosix, ReadOnlyDirectoryKeepsOlderFileAndNamesIt) {
   EXPECT_EQ(leggi_file(percorso), "vecchio");
 }
 
-// A directory where the temporary file must go: the write fails, for root too.
-TEST(FileSystemPosix, FailedWriteNamesTheTargetOnceWithTheSystemsReason) {
+// A write that fails halfway on a real disk (the process may write no more
+// than 1000 bytes a file): the older file stays, no temporary is left, and the
+// message names the target once with the system's reason. For root too.
+TEST(FileSystemPosix, WriteFailingHalfwayKeepsOlderFileAndLeavesNoTemporary) {
   cartella_temporanea cartella;
   piattaforma::file_system_posix fs;
   const std::string percorso = cartella / "Ostrale_Fiorna_40817.sim";
   scrivi_file(percorso, "vecchio");
-  std::filesystem::create_directory(piattaforma::percorso_temporaneo(percorso));
-  const auto esito = sostituisci_file(fs, percorso, "nuovo");
+  rlimit prima{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &prima), 0);
+  rlimit piccolo = prima;
+  piccolo.rlim_cur = 1000;
+  const auto segnale = ::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &piccolo), 0);
+  const auto esito = sostituisci_file(fs, percorso, std::string(5000, 'n'));
+  ::setrlimit(RLIMIT_FSIZE, &prima);
+  ::signal(SIGXFSZ, segnale);
   EXPECT_FALSE(esito.mancante());
-  EXPECT_EQ(esito.messaggio(), percorso + ": " + std::strerror(EISDIR));
+  EXPECT_EQ(esito.messaggio(), percorso + ": " + std::strerror(EFBIG));
   EXPECT_EQ(leggi_file(percorso), "vecchio");
+  EXPECT_EQ(voci_in(cartella), 1);
 }
 
 TEST(FileSystemPosix, MissingFileIsNotFoundAndSaysWhichAndWhy) {
@@ -97,13 +115,157 @@ TEST(FileSystemPosix, WritesPiecesInOrderOverALongerFile) {
     pezzi_fissi pezzi(caso.pezzi);
     ASSERT_TRUE(sostituisci_file(fs, percorso, pezzi).riuscito());
     EXPECT_TRUE(leggi_file(percorso) == unisci(caso.pezzi));
-    EXPECT_FALSE(std::filesystem::exists(piattaforma::percorso_temporaneo(percorso)));
+    EXPECT_EQ(voci_in(cartella), 1);
   }
 }
 
-}  // namespace
+// A test that would hang on a FIFO ends the process instead, failing loudly.
+class limite_di_tempo {
+ public:
+  limite_di_tempo() { ::alarm(20); }
+  ~limite_di_tempo() { ::alarm(0); }
+  limite_di_tempo(const limite_di_tempo&) = delete;
+  limite_di_tempo& operator=(const limite_di_tempo&) = delete;
+};
 
-namespace {
+// What an attacker can plant at a path, and what the path then is.
+enum class piantato { collegamento, fifo, file };
+
+void pianta(piantato cosa, const std::string& percorso, const std::string& fuori) {
+  switch (cosa) {
+    case piantato::collegamento: std::filesystem::create_symlink(fuori, percorso); break;
+    case piantato::fifo: ASSERT_EQ(::mkfifo(percorso.c_str(), 0600), 0); break;
+    case piantato::file: scrivi_file(percorso, "altrui"); break;
+  }
+}
+
+// Plants something at the first temporary name the replace tries, just
+// before the platform creates it: the race an attacker with a shared folder can win.
+class file_system_insidiato : public piattaforma::file_system_delegato {
+ public:
+  file_system_insidiato(piattaforma::file_system& sotto, piantato cosa, std::string fuori)
+      : file_system_delegato(sotto), cosa_(cosa), fuori_(std::move(fuori)) {}
+  piattaforma::esito scrivi_a_pezzi(const std::string& percorso, piattaforma::pezzi_contenuto& pezzi) override {
+    if (primo.empty()) {
+      primo = percorso;
+      pianta(cosa_, percorso, fuori_);
+    }
+    return file_system_delegato::scrivi_a_pezzi(percorso, pezzi);
+  }
+  piattaforma::esito scrivi(const std::string& percorso, std::string_view contenuto) override {
+    piattaforma::pezzo_unico pezzo(contenuto);
+    return scrivi_a_pezzi(percorso, pezzo);
+  }
+  std::string primo;
+
+ private:
+  piantato cosa_;
+  std::string fuori_;
+};
+
+// Nothing outside the folder changes, the planted thing is left as it was,
+// the target is a regular file with the new content, and nothing waits.
+TEST(FileSystemPosix, WhatIsPlantedAtATemporaryNameIsNeverOpenedFollowedOrRemoved) {
+  limite_di_tempo limite;
+  for (const piantato cosa : {piantato::collegamento, piantato::fifo, piantato::file}) {
+    SCOPED_TRACE(static_cast<int>(cosa));
+    cartella_temporanea cartella;
+    cartella_temporanea altrove;
+    const std::string fuori = altrove / ".bashrc";
+    scrivi_file(fuori, "intatto");
+    piattaforma::file_system_posix reale;
+    file_system_insidiato fs(reale, cosa, fuori);
+    const std::string percorso = cartella / "Ostrale_Fiorna_40817.sim";
+    ASSERT_TRUE(sostituisci_file(fs, percorso, "nuovo").riuscito());
+    EXPECT_EQ(leggi_file(fuori), "intatto");
+    EXPECT_EQ(leggi_file(percorso), "nuovo");
+    EXPECT_EQ(reale.genere(percorso), piattaforma::genere_file::regolare);
+    EXPECT_EQ(reale.genere(fs.primo), cosa == piantato::collegamento ? piattaforma::genere_file::collegamento
+                                      : cosa == piantato::fifo       ? piattaforma::genere_file::fifo
+                                                                     : piattaforma::genere_file::regolare);
+    EXPECT_EQ(voci_in(cartella), 2);
+  }
+}
+
+// As rename does: the link at the target goes, what it pointed at stays.
+TEST(FileSystemPosix, ALinkAtTheTargetIsReplacedNotFollowed) {
+  cartella_temporanea cartella;
+  cartella_temporanea altrove;
+  const std::string fuori = altrove / ".bashrc";
+  scrivi_file(fuori, "intatto");
+  const std::string percorso = cartella / "Ostrale_Fiorna_40817.sim";
+  std::filesystem::create_symlink(fuori, percorso);
+  piattaforma::file_system_posix fs;
+  ASSERT_TRUE(sostituisci_file(fs, percorso, "nuovo").riuscito());
+  EXPECT_EQ(leggi_file(fuori), "intatto");
+  EXPECT_EQ(fs.genere(percorso), piattaforma::genere_file::regolare);
+  EXPECT_EQ(leggi_file(percorso), "nuovo");
+}
+
+// A folder, a FIFO or a device is no file to read or to replace: refused by
+// name before anything is opened that could wait or never end.
+TEST(FileSystemPosix, FoldersFifosAndDevicesAreRefusedAsInputAndAsTarget) {
+  limite_di_tempo limite;
+  cartella_temporanea cartella;
+  const std::string sottocartella = cartella / "cartella";
+  std::filesystem::create_directory(sottocartella);
+  const std::string fifo = cartella / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string verso_zero = cartella / "zero";
+  std::filesystem::create_symlink("/dev/zero", verso_zero);
+  struct caso {
+    std::string percorso;
+    const char* ragione;
+  };
+  const caso casi[] = {
+      {sottocartella, "non \xE8 un file ma una cartella"},
+      {fifo, "non \xE8 un file ordinario ma una FIFO"},
+      {"/dev/null", "non \xE8 un file ordinario ma un dispositivo"},
+      {verso_zero, "non \xE8 un file ordinario ma un dispositivo"},
+  };
+  piattaforma::file_system_posix fs;
+  for (const caso& c : casi) {
+    SCOPED_TRACE(c.percorso);
+    std::string letto = "prima";
+    EXPECT_EQ(fs.leggi(c.percorso, letto).messaggio(), c.percorso + ": " + c.ragione);
+    EXPECT_EQ(fs.leggi_al_massimo(c.percorso, letto, 10).messaggio(), c.percorso + ": " + c.ragione);
+    EXPECT_EQ(letto, "prima");
+  }
+  // As targets: a link is replaced, so only what is there itself is refused.
+  for (const caso& c : {casi[0], casi[1], casi[2]}) {
+    SCOPED_TRACE(c.percorso);
+    EXPECT_EQ(sostituisci_file(fs, c.percorso, "nuovo").messaggio(), c.percorso + ": " + c.ragione);
+  }
+  EXPECT_EQ(voci_in(cartella), 3);
+  EXPECT_EQ(fs.genere(fifo), piattaforma::genere_file::fifo);
+}
+
+// Creating new never follows a link there to the file it names.
+TEST(FileSystemPosix, WritingNewNeverFollowsALink) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  const std::string esistente = cartella / "esistente";
+  scrivi_file(esistente, "vecchio");
+  const std::string collegamento = cartella / "collegamento";
+  std::filesystem::create_symlink(esistente, collegamento);
+  const piattaforma::esito e = fs.scrivi(collegamento, "nuovo");
+  EXPECT_TRUE(e.gia_presente()) << e.messaggio();
+  EXPECT_EQ(e.messaggio(), collegamento + ": " + std::strerror(EEXIST));
+  EXPECT_EQ(leggi_file(esistente), "vecchio");
+  EXPECT_TRUE(fs.stesso_file(esistente, collegamento));
+}
+
+TEST(FileSystemPosix, MakesEveryMissingFolderAndNamesTheFileInTheWay) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  const std::string profonda = cartella / "a/b/c";
+  ASSERT_TRUE(fs.crea_cartella(profonda).riuscito());
+  EXPECT_TRUE(std::filesystem::is_directory(profonda));
+  EXPECT_TRUE(fs.crea_cartella(profonda + "/").riuscito());  // already there
+  scrivi_file(cartella / "a/file", "x");
+  const piattaforma::esito in_mezzo = fs.crea_cartella(cartella / "a/file/d");
+  EXPECT_EQ(in_mezzo.messaggio(), cartella / "a/file" + ": " + std::strerror(ENOTDIR));
+}
 
 // Whether a folder could be written is told without making anything; a file
 // where a folder goes is refused by both.

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <string>
 
 #include "cartella_temporanea.h"
 #include "platform/file_system.h"
@@ -48,36 +51,29 @@ TEST(FileSystemWindows, ReadsAndWritesMoreThanOneBlock) {
 // The message names the target once, never the temporary, and then the
 // system's reason: "C:\gioco\X.sim: Accesso negato.", say.
 TEST(FileSystemWindows, FailureKeepsOlderFileAndNamesTheTargetOnce) {
-  struct caso {
-    const char* nome;
-    bool occupa_temporaneo;  // a directory where the temporary file must go: the write fails
-    bool tiene_aperto;       // the target held open without delete sharing: the rename fails
-  };
-  const caso casi[] = {
-      {"write fails", true, false},
-      {"rename fails", false, true},
-  };
-  for (const caso& c : casi) {
-    SCOPED_TRACE(c.nome);
+  // The write fails: the folder is not there.
+  {
+    cartella_temporanea cartella;
+    piattaforma::file_system_windows fs;
+    const std::string percorso = cartella / "manca\\Ostrale_Fiorna_40817.sim";
+    const auto esito = sostituisci_file(fs, percorso, "nuovo contenuto");
+    EXPECT_TRUE(esito.mancante());
+    EXPECT_EQ(esito.messaggio(), percorso + ": " + piattaforma::ragione_di_sistema(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(voci_in(cartella.percorso()), 0);
+  }
+  // The rename fails: the target is held open without delete sharing.
+  {
     cartella_temporanea cartella;
     piattaforma::file_system_windows fs;
     const std::string percorso = cartella / "Ostrale_Fiorna_40817.sim";
     scrivi_file(percorso, "vecchio");
-    if (c.occupa_temporaneo) std::filesystem::create_directory(piattaforma::percorso_temporaneo(percorso));
-    std::ifstream aperto;
-    if (c.tiene_aperto) aperto.open(percorso, std::ios::binary);
-
+    std::ifstream aperto(percorso, std::ios::binary);
     const auto esito = sostituisci_file(fs, percorso, "nuovo contenuto");
     aperto.close();
-
-    EXPECT_FALSE(esito.riuscito());
     EXPECT_FALSE(esito.mancante());
-    // Both are refused access, the one way the system says it.
     EXPECT_EQ(esito.messaggio(), percorso + ": " + piattaforma::ragione_di_sistema(ERROR_ACCESS_DENIED));
     EXPECT_EQ(leggi_file(percorso), "vecchio");
-    if (!c.occupa_temporaneo) {
-      EXPECT_EQ(voci_in(cartella.percorso()), 1);
-    }
+    EXPECT_EQ(voci_in(cartella.percorso()), 1);
   }
 }
 
@@ -94,6 +90,18 @@ TEST(FileSystemWindows, MissingFileIsNotFoundAndSaysWhichAndWhy) {
   EXPECT_FALSE(fs.esiste(percorso));
 }
 
+TEST(FileSystemWindows, MakesEveryMissingFolderAndNamesTheFileInTheWay) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string profonda = cartella / "a\\b/c";  // either separator
+  ASSERT_TRUE(fs.crea_cartella(profonda).riuscito());
+  EXPECT_TRUE(std::filesystem::is_directory(profonda));
+  EXPECT_TRUE(fs.crea_cartella(profonda).riuscito());  // already there
+  scrivi_file(cartella / "a\\file", "x");
+  const piattaforma::esito in_mezzo = fs.crea_cartella(cartella / "a\\file\\d");
+  EXPECT_EQ(in_mezzo.messaggio(), cartella / "a\\file" + ": " + piattaforma::ragione_di_sistema(ERROR_DIRECTORY));
+}
+
 // The system's reason is one line of text, without the trailing CR LF of its table.
 TEST(TestoWindows, SystemReasonIsOneLine) {
   for (DWORD codice : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_DISK_FULL}) {
@@ -103,6 +111,48 @@ TEST(TestoWindows, SystemReasonIsOneLine) {
     EXPECT_EQ(ragione.find_first_of("\r\n"), std::string::npos);
     EXPECT_NE(ragione.back(), ' ');
   }
+}
+
+// A folder or a device is no file to read or to replace.
+TEST(FileSystemWindows, FoldersAndDevicesAreRefusedAsInputAndAsTarget) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string sottocartella = cartella / "cartella";
+  std::filesystem::create_directory(sottocartella);
+  std::string letto = "prima";
+  EXPECT_EQ(fs.leggi(sottocartella, letto).messaggio(), sottocartella + ": non \xE8 un file ma una cartella");
+  EXPECT_EQ(sostituisci_file(fs, sottocartella, "nuovo").messaggio(),
+            sottocartella + ": non \xE8 un file ma una cartella");
+  EXPECT_EQ(fs.leggi("NUL", letto).messaggio(), "NUL: non \xE8 un file ordinario ma un dispositivo");
+  EXPECT_EQ(letto, "prima");
+  EXPECT_EQ(voci_in(cartella.percorso()), 1);
+}
+
+// Windows' own ways of naming one file: either separator, any case.
+TEST(FileSystemWindows, NamesDifferingInCaseOrSeparatorAreOneFile) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string a = cartella / "a.sim";
+  scrivi_file(a, "a");
+  EXPECT_TRUE(fs.stesso_file(a, cartella / ".\\x\\..\\A.SIM"));
+  EXPECT_TRUE(fs.stesso_file(cartella / "nuovo.svg", cartella / ".\\nuovo.svg"));
+}
+
+// The hold is a lock file, there only while it is held. One found
+// there and held by nobody (copied in, say) is taken over, not waited on,
+// and goes with the hold.
+TEST(FileSystemWindows, TheLockFileIsThereOnlyWhileHeld) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_windows fs;
+  const std::string blocco = cartella / piattaforma::file_system_windows::nome_file_blocco;
+  scrivi_file(blocco, "rimasto");
+  {
+    std::unique_ptr<piattaforma::blocco_cartella> tenuta;
+    ASSERT_TRUE(fs.blocca(cartella.percorso().string(), std::chrono::milliseconds(0), tenuta).riuscito());
+    ASSERT_NE(tenuta, nullptr);
+    EXPECT_EQ(voci_in(cartella.percorso()), 1);
+  }
+  EXPECT_EQ(voci_in(cartella.percorso()), 0);
 }
 
 }  // namespace

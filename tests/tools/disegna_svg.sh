@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Renders the embedded scenario's picture in headless Chromium and checks that
-# the screenshot is neither blank nor a solid block. Exits 77 (skipped) where
-# Chromium or ImageMagick is missing. The PNG stays in the working folder.
+# the screenshot is neither blank nor a solid block. Fails, naming the Debian
+# package, where Chromium or ImageMagick is missing: a skip would pass unseen.
+# The PNG stays in the working folder.
 #   disegna_svg.sh ESAMINA_SCENARIO CARTELLA_COMPILATI CARTELLA_DI_LAVORO
 set -euo pipefail
 esamina=$1
 compilati=$2
 lavoro=$3
 
-command -v chromium >/dev/null || { echo "chromium not installed: skipped"; exit 77; }
+command -v chromium >/dev/null || { echo "chromium missing: install Debian's chromium (./prepara.sh --test)"; exit 1; }
 # ImageMagick itself, not whatever else answers to "convert" on the PATH.
 convert=/usr/bin/convert
-[ -x "$convert" ] || { echo "ImageMagick not installed: skipped"; exit 77; }
+[ -x "$convert" ] || { echo "ImageMagick missing: install Debian's imagemagick (./prepara.sh --test)"; exit 1; }
 
 rm -rf "$lavoro"
 mkdir -p "$lavoro/profilo"

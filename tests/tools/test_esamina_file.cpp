@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
+#include <streambuf>
 
 #include "cartella_temporanea.h"
 #include "esempio_scenario.h"
+#include "formato/dimensioni.h"
 #include "formato/scrivi_binari.h"
+#include "formato/voci.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
 #include "tools/esamina/riga_comando.h"
@@ -121,30 +126,63 @@ TEST_F(Esamina, JsonKeepsUtf8PathsAndReplacesInvalidBytes) {
 struct caso_file {
   const char* nome;
   std::string file;
-  std::string contenuto;  // empty: the file is removed
+  std::optional<std::string> contenuto;  // none: the file is removed
   std::string errore;
 };
 
+// The example's bytes with the 8 bytes of element `elemento`'s double
+// (counted from the first of the x, which come after two integers) replaced.
+std::string con_reale(std::string tracciato, std::size_t elemento, std::uint64_t bit) {
+  const std::size_t valore = 4 + 4 + (elemento - 2) * 10 + 2;
+  for (int b = 0; b < 8; ++b) tracciato[valore + static_cast<std::size_t>(b)] = static_cast<char>(bit >> (8 * b));
+  return tracciato;
+}
+
 TEST_F(Esamina, MissingOrMalformedFilesExitOneNamingFileAndOffset) {
+  auto corta = esempio::modello_esempio();
+  corta.tabella[formato::voce_lunghezza].fine = -1;
+  formato::tracciato breve;
+  breve.x = {0, 0, 1.5, 0, 0};
+  breve.y = {0, 1, 2.5, 0, 0};
+  breve.assegnati = 3;
   const caso_file casi[] = {
-      {"table missing", tabella, "", "esamina_scenario: " + tabella + ": "},
-      {"cells missing", celle, "", "esamina_scenario: " + celle + ": "},
+      {"table missing", tabella, std::nullopt, "esamina_scenario: " + tabella + ": "},
+      {"cells missing", celle, std::nullopt, "esamina_scenario: " + celle + ": "},
       {"table with trailing bytes", tabella, fs.file[tabella] + "x",
        "esamina_scenario: " + tabella + ": byte " + std::to_string(fs.file[tabella].size()) +
            ": attesa la fine del file dopo la voce 86, restano 1 byte\n"},
+      {"table of a line no line can have", tabella, formato::contenuto_tabella(corta.tabella),
+       "esamina_scenario: " + tabella + ": la voce 84 d\xE0 una linea di -1 m, attesa da 0 a 1000000 m\n"},
       {"cells cut", celle, fs.file[celle].substr(0, 3001),
        "esamina_scenario: " + celle + ": byte 3000: la lunghezza 3001 non \xE8 un multiplo di 15: restano 1 byte"},
+      {"cells cut on a record's end", celle, fs.file[celle].substr(0, 3000),
+       "esamina_scenario: " + celle + ": byte 3000: il file finisce dopo 200 celle, ma la linea di 3000 m ne ha 201\n"},
+      {"cells empty", celle, "", "esamina_scenario: " + celle + ": byte 0: il file \xE8 vuoto\n"},
+      {"a cell too many", celle, fs.file[celle] + std::string(15, '\0'),
+       "esamina_scenario: " + celle +
+           ": byte 3015: attesa la fine del file dopo la cella 200: la linea di 3000 m ne ha "
+           "201\n"},
+      {"cells larger than the longest line's", celle, std::string(formato::byte_massimi_celle + 15, '\0'),
+       "esamina_scenario: " + celle + ": file troppo grande: " + std::to_string(formato::byte_massimi_celle + 15) +
+           " byte, al massimo " + std::to_string(formato::byte_massimi_celle) + "\n"},
       {"geometry with a bad type code", tracciato, std::string("\x02\x00\x00\x00\x09\x00", 6),
        "esamina_scenario: " + tracciato + ": byte 4: elemento 1 con codice di tipo 9, atteso 0, 2 o 5\n"},
+      {"geometry empty", tracciato, "", "esamina_scenario: " + tracciato + ": byte 0: il file \xE8 vuoto\n"},
+      {"geometry of another line", tracciato, formato::contenuto_tracciato(breve),
+       "esamina_scenario: " + tracciato + ": 5 punti per coordinata, ma la linea di 3000 m ne ha 10001\n"},
+      {"geometry with NaN", tracciato, con_reale(fs.file[tracciato], 7, 0x7FF8000000000000u),
+       "esamina_scenario: " + tracciato + ": byte 58: elemento 7 con un valore reale non finito (NaN)\n"},
+      {"geometry with infinity", tracciato, con_reale(fs.file[tracciato], 2, 0xFFF0000000000000u),
+       "esamina_scenario: " + tracciato + ": byte 8: elemento 2 con un valore reale non finito (infinito)\n"},
   };
   for (const caso_file& caso : casi) {
     SCOPED_TRACE(caso.nome);
     fs.file.clear();
     SetUp();
-    if (caso.contenuto.empty()) {
-      fs.file.erase(caso.file);
+    if (caso.contenuto) {
+      fs.file[caso.file] = *caso.contenuto;
     } else {
-      fs.file[caso.file] = caso.contenuto;
+      fs.file.erase(caso.file);
     }
     EXPECT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", "--svg", "d.svg"}), 1);
     EXPECT_EQ(err.str().rfind(caso.errore, 0), 0u) << err.str();
@@ -153,8 +191,61 @@ TEST_F(Esamina, MissingOrMalformedFilesExitOneNamingFileAndOffset) {
   }
 }
 
+// A text of the compiled file cannot drive the terminal the dump is shown on.
+TEST_F(Esamina, ControlCharactersOfTheFilesAreEscapedInTheDump) {
+  auto m = esempio::modello_esempio();
+  m.tabella[1].nome = "OSTRALE\x1B]0;preso\x07";
+  fs.file[tabella] = formato::contenuto_tabella(m.tabella);
+  ASSERT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817"}), 0) << err.str();
+  EXPECT_NE(out.str().find(": OSTRALE\\x1B]0;preso\\x07, tipo "), std::string::npos) << out.str();
+  EXPECT_EQ(out.str().find_first_of("\x1B\x07"), std::string::npos);
+}
+
+// Standard output that takes nothing: a full disk, a closed pipe.
+class uscita_rotta : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(Esamina, AFailedWriteToStandardOutputIsAFailure) {
+  for (const bool json : {false, true}) {
+    uscita_rotta rotta;
+    std::ostream uscita(&rotta);
+    err.str("");
+    std::vector<std::string> argomenti = {"scenario", "Ostrale_Fiorna", "40817"};
+    if (json) argomenti.emplace_back("--json");
+    EXPECT_EQ(strumenti::esegui_esamina(argomenti, fs, uscita, err), 1);
+    EXPECT_EQ(err.str(), "esamina_scenario: scrittura sull'uscita standard non riuscita\n");
+  }
+}
+
+// The picture or the page written over a file of the scenario would lose it.
+TEST_F(Esamina, AnOutputThatNamesAnInputIsRefusedAndTheInputKept) {
+  const auto prima = fs.file;
+  const caso_file casi[] = {
+      {"--svg", tabella, {}, "--svg " + tabella + " \xE8 un file dello scenario da esaminare: " + tabella},
+      {"--html",
+       "scenario/./x/../Ostrale_Fiorna_40817.dat",
+       {},
+       "--html scenario/./x/../Ostrale_Fiorna_40817.dat \xE8 un file dello scenario da esaminare: " + celle},
+      {"--svg", tracciato, {}, "--svg " + tracciato + " \xE8 un file dello scenario da esaminare: " + tracciato},
+  };
+  for (const caso_file& caso : casi) {
+    SCOPED_TRACE(caso.file);
+    EXPECT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", caso.nome, caso.file}), 2);
+    EXPECT_EQ(err.str(), "esamina_scenario: " + caso.errore + "\n");
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(fs.file, prima);
+  }
+  EXPECT_EQ(esegui({"scenario", "Ostrale_Fiorna", "40817", "--svg", "d.svg", "--html", "./d.svg"}), 2);
+  EXPECT_EQ(err.str(), "esamina_scenario: --svg e --html nominano lo stesso file: d.svg\n");
+  EXPECT_EQ(fs.file, prima);
+}
+
 const std::string uso =
-    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n";
+    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n"
+    "     esamina_scenario CARTELLA BASE TRENO --confronta CARTELLA2 BASE2 TRENO2\n";
 
 struct caso_uso {
   std::vector<std::string> argomenti;

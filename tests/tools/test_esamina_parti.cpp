@@ -33,6 +33,20 @@ TEST(Codifica, SingleByteTextBecomesUtf8AndXmlReferences) {
   EXPECT_EQ(per_xml("a\tb"), "a b");
 }
 
+// Only controls (C0, DEL, C1) are escaped; the single-byte text stays as it is.
+TEST(Codifica, ControlCharactersAreEscapedForTheTerminal) {
+  EXPECT_EQ(per_terminale("Citt\xE0 \x80 \x1B]0;titolo\x07\t\x7F\x9D\x81"),
+            "Citt\xE0 \x80 \\x1B]0;titolo\\x07\\x09\\x7F\\x9D\\x81");
+}
+
+// A grid as long as a 32-bit position could not hold: positions in 64 bits.
+TEST(Eventi, PositionsOfFarCellsDoNotOverflow) {
+  formato::cella c;
+  c.evento = formato::evento::segnale;
+  const std::array<formato::voce, formato::voci_tabella> tabella{};
+  EXPECT_EQ(decodifica_evento(42949673, c, tabella).metri, std::int64_t{2147483650});
+}
+
 TEST(Resoconto, TimesOfDay) {
   const struct {
     std::int32_t secondi;

@@ -6,9 +6,17 @@
 
 namespace strumento_compila {
 
+// --nuovo CARTELLA BASE CODICE: a starter scenario to write.
+struct scenario_nuovo {
+  std::string cartella;
+  std::string nome_base;
+  std::string codice_treno;
+  bool sovrascrivi = false;  // --sovrascrivi: replace files already there
+};
+
 // What the command line asks for.
 struct richiesta {
-  enum class azione { compila, aiuto, versione };
+  enum class azione { compila, aiuto, versione, spiega, nuovo };
   azione cosa = azione::compila;
   std::string linea;                           // the line description file
   std::string treno;                           // the service description file
@@ -18,6 +26,8 @@ struct richiesta {
   bool rigoroso = false;                       // --strict
   bool documenti = false;                      // --documenti
   std::optional<std::string> sarif;            // --sarif FILE: the diagnostics for editors
+  std::string errore_da_spiegare;              // --spiega N: N as written
+  scenario_nuovo nuovo;                        // --nuovo
 };
 
 // A request, or the reason the command line is not one.

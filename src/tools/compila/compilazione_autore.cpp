@@ -109,7 +109,7 @@ std::string diagnostico::messaggio() const {
   if (rigoroso) return "errore[" + regola + "]: " + testo;
   if (tipo == livello::avviso) return "avviso[" + regola + "]: " + testo;
   if (regola.empty()) return "errore: " + testo;
-  return "errore " + regola + ": " + testo;
+  return "errore " + regola + ": " + testo + suggerimento_spiega(std::stoi(regola));
 }
 
 compilazione_autore compila_autore(piattaforma::file_system& fs, const scenario_autore& s) {

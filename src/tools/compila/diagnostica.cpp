@@ -50,9 +50,14 @@ std::string testo_errore(std::int32_t numero, std::int32_t posizione, std::strin
   return testo;
 }
 
+std::string suggerimento_spiega(std::int32_t numero) {
+  return " (compila_scenario --spiega " + std::to_string(numero) + ")";
+}
+
 std::string messaggio_errore(std::int32_t numero, std::int32_t posizione, std::string_view causa,
                              std::string_view dettaglio) {
-  return "errore " + std::to_string(numero) + ": " + testo_errore(numero, posizione, causa, dettaglio);
+  return "errore " + std::to_string(numero) + ": " + testo_errore(numero, posizione, causa, dettaglio) +
+         suggerimento_spiega(numero);
 }
 
 std::string messaggio_avviso(const compilatore::avviso& a) {

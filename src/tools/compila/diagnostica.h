@@ -20,9 +20,11 @@ struct punto_sorgente {
 // ": cause" when the compile said what it ran into, then "; detail".
 std::string testo_errore(std::int32_t numero, std::int32_t posizione, std::string_view causa = {},
                          std::string_view dettaglio = {});
-// "errore N: " and the same.
+// "errore N: " and the same, and last the hint where the error is explained.
 std::string messaggio_errore(std::int32_t numero, std::int32_t posizione, std::string_view causa = {},
                              std::string_view dettaglio = {});
+// " (compila_scenario --spiega N)".
+std::string suggerimento_spiega(std::int32_t numero);
 // "avviso[nome]: ..." in words an author can act on.
 std::string messaggio_avviso(const compilatore::avviso& a);
 

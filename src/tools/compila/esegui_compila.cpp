@@ -2,17 +2,19 @@
 
 #include <exception>
 #include <filesystem>
-#include <utility>
 
-#include "compiler/scrivi_binari.h"
 #include "formato/nomi_file.h"
+#include "platform/cartella_riservata.h"
 #include "tools/compila/argomenti.h"
 #include "tools/compila/compilazione_autore.h"
 #include "tools/compila/documenti_autore.h"
 #include "tools/compila/nomi_sorgenti.h"
+#include "tools/compila/nuovo_scenario.h"
 #include "tools/compila/rapporto.h"
 #include "tools/compila/riepilogo.h"
 #include "tools/compila/sarif.h"
+#include "tools/compila/scrittura_uscite.h"
+#include "tools/compila/spiega_errore.h"
 
 namespace strumento_compila {
 namespace {
@@ -27,18 +29,6 @@ int errore_uso(std::ostream& errori, const std::string& motivo) {
 int fallisci(std::ostream& errori, const std::string& motivo) {
   errori << programma << ": " << motivo << "\n";
   return uscita_errori;
-}
-
-// The three documents beside the binary files.
-piattaforma::esito scrivi_documenti(piattaforma::file_system& fs, const formato::nomi_file& nomi,
-                                    const documenti::documenti_generati& d) {
-  for (const auto& [percorso, testo] :
-       {std::pair{&nomi.scheda_txt, &d.scheda}, std::pair{&nomi.rallentamenti_txt, &d.rallentamenti},
-        std::pair{&nomi.note_txt, &d.note}}) {
-    piattaforma::esito scritto = piattaforma::sostituisci_file(fs, *percorso, *testo);
-    if (!scritto.riuscito()) return scritto;
-  }
-  return piattaforma::esito::ok();
 }
 
 std::string contati(std::size_t n, const char* uno, const char* molti) {
@@ -75,11 +65,7 @@ esito_scrittura scrivi(const richiesta& r, const formato::nomi_file& nomi, const
     return e;
   }
   piattaforma::esito scritto = fs.crea_cartella(cartella);
-  if (scritto.riuscito()) {
-    scritto =
-        compilatore::scrivi_compilato(fs, {nomi.tracciato_dat, nomi.tabella_sim, nomi.celle_dat}, *c.esito.pulito());
-  }
-  if (scritto.riuscito() && r.documenti) scritto = scrivi_documenti(fs, nomi, d.documenti);
+  if (scritto.riuscito()) scritto = scrivi_uscite(fs, nomi, *c.esito.pulito(), r.documenti ? &d.documenti : nullptr);
   if (!scritto.riuscito()) {
     e.stato = fallisci(errori, scritto.messaggio());
     return e;
@@ -93,9 +79,20 @@ esito_scrittura scrivi(const richiesta& r, const formato::nomi_file& nomi, const
 
 int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system& fs, std::ostream& uscita,
             std::ostream& errori) {
+  const std::string cartella = r.cartella_uscita.value_or(n.cartella);
+  const formato::nomi_file nomi = formato::forma_nomi(cartella, n.nome_base, n.codice_treno);
+  // Held from before the compile to after the last file: another run writing
+  // this folder finishes first, or this one stops having touched nothing.
+  piattaforma::cartella_riservata riservata;
+  if (!r.solo_verifica) {
+    const piattaforma::esito presa = riservata.prendi(fs, cartella, uscite_di(r, nomi));
+    if (!presa.riuscito()) {
+      errori << programma << ": " << presa.messaggio() << "\n";
+      return uscita_errori;
+    }
+  }
   const scenario_autore scenario{r.linea, r.treno, n.nome_base, n.codice_treno, !r.senza_tracciato};
   compilazione_autore c = compila_autore(fs, scenario);
-  const std::string cartella = r.cartella_uscita.value_or(n.cartella);
   documenti_autore d;
   bool documenti_falliti = false;
   if (c.riuscita() && r.documenti) {
@@ -124,7 +121,6 @@ int compila(const richiesta& r, const nomi_sorgenti& n, piattaforma::file_system
                     conto + ": nessun file scritto; i file gia' presenti in " + cartella + " restano come erano");
   }
 
-  const formato::nomi_file nomi = formato::forma_nomi(cartella, n.nome_base, n.codice_treno);
   const esito_scrittura e = scrivi(r, nomi, cartella, fs, c, d, errori);
   if (e.stato != uscita_riuscita) return e.stato;
   uscita << riepilogo(c.m(), avvisi, e.scritti);
@@ -144,6 +140,8 @@ int esegui(std::span<const std::string> argomenti, piattaforma::file_system& fs,
     uscita << programma << " " << VERSIONE_COMPILA << "\n";
     return uscita_riuscita;
   }
+  if (r.cosa == richiesta::azione::spiega) return spiega_errore(r.errore_da_spiegare, uscita, errori);
+  if (r.cosa == richiesta::azione::nuovo) return scrivi_scenario_nuovo(fs, r.nuovo, uscita, errori);
   const lettura_nomi n = ricava_nomi(r.linea, r.treno);
   if (!n.validi) return errore_uso(errori, n.errore);
   return compila(r, *n.validi, fs, uscita, errori);

@@ -63,4 +63,21 @@ std::string per_xml(std::string_view testo) {
   return out;
 }
 
+std::string per_terminale(std::string_view testo) {
+  std::string out;
+  out.reserve(testo.size());
+  for (const char c : testo) {
+    const auto byte = static_cast<unsigned char>(c);
+    const char32_t p = punto_codice(byte);
+    if (p >= 0x20 && (p < 0x7F || p > 0x9F)) {
+      out.push_back(c);
+      continue;
+    }
+    out += "\\x";
+    out.push_back("0123456789ABCDEF"[byte >> 4]);
+    out.push_back("0123456789ABCDEF"[byte & 0xF]);
+  }
+  return out;
+}
+
 }  // namespace strumenti

@@ -49,7 +49,7 @@ evento_letto decodifica_evento(std::int32_t indice, const formato::cella& c,
                                const std::array<formato::voce, formato::voci_tabella>& tabella) {
   evento_letto e;
   e.cella = indice;
-  e.metri = indice * 50;
+  e.metri = std::int64_t{indice} * 50;
   e.codice = c.evento;
   e.nome = nome_evento(c.evento);
   e.dati = {c.dato1, c.dato2, c.dato3, c.dato4};

@@ -19,7 +19,7 @@ struct valore_evento {
 // A cell that holds an event, with its values taken apart again.
 struct evento_letto {
   std::int32_t cella = 0;
-  std::int32_t metri = 0;  // cell index x 50
+  std::int64_t metri = 0;  // cell index x 50
   std::uint8_t codice = 0;
   std::string nome;
   std::array<std::int16_t, 4> dati{};

@@ -79,10 +79,10 @@ std::vector<tratto> raggruppa(const std::vector<cm::cella>& celle, F valore_di) 
     const auto indice = static_cast<std::int32_t>(i);
     const std::int32_t valore = valore_di(celle[i]);
     if (tratti.empty() || tratti.back().valore != valore) {
-      tratti.push_back({indice, indice, indice * 50, 0, valore});
+      tratti.push_back({indice, indice, std::int64_t{indice} * 50, 0, valore});
     }
     tratti.back().ultima_cella = indice;
-    tratti.back().a = (indice + 1) * 50;
+    tratti.back().a = (std::int64_t{indice} + 1) * 50;
   }
   return tratti;
 }

@@ -66,8 +66,8 @@ struct cartello_letto {
 struct tratto {
   std::int32_t prima_cella = 0;
   std::int32_t ultima_cella = 0;
-  std::int32_t da = 0;
-  std::int32_t a = 0;
+  std::int64_t da = 0;
+  std::int64_t a = 0;
   std::int32_t valore = 0;  // decoded: km/h, per mille, adhesion
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formato/nomi_file.h"
+#include "tools/esamina/confronto.h"
 #include "tools/esamina/dati_pagina.h"
 #include "tools/esamina/html_scenario.h"
 #include "tools/esamina/json_resoconto.h"
@@ -14,12 +15,14 @@
 #include "tools/esamina/scenario_letto.h"
 #include "tools/esamina/svg_scenario.h"
 #include "tools/esamina/testo_resoconto.h"
+#include "tools/esamina/uscite_vietate.h"
 
 namespace strumenti {
 namespace {
 
 constexpr const char* uso =
-    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n";
+    "uso: esamina_scenario CARTELLA BASE TRENO [--json] [--svg FILE] [--html FILE] [--da KM --a KM]\n"
+    "     esamina_scenario CARTELLA BASE TRENO --confronta CARTELLA2 BASE2 TRENO2\n";
 
 constexpr const char* aiuto =
     "Mostra uno scenario compilato: legge BASE_linea.dat (se c'\xE8), BASE_TRENO.sim e\n"
@@ -35,6 +38,11 @@ constexpr const char* aiuto =
     "              suoi valori, ricerca per stazione o km\n"
     "  --da KM --a KM  disegna (o apre la pagina su) il tratto fra i due km\n"
     "              della linea, scritti come 345.5 o 345+500\n"
+    "  --confronta CARTELLA2 BASE2 TRENO2\n"
+    "              le differenze con un altro scenario compilato: intestazione,\n"
+    "              stazioni e cartelli, eventi per posizione, codici di preavviso,\n"
+    "              tratti di velocit\xE0, pendenza, aderenza e montagne, tracciato;\n"
+    "              uscita 0 uguali, 1 diversi, 2 file mancante o malformato\n"
     "  --help      questo aiuto\n"
     "  --version   la versione\n"
     "\n"
@@ -47,14 +55,48 @@ struct richiesta {
   std::optional<std::string> html;
   std::optional<std::string> da_km;
   std::optional<std::string> a_km;
+  std::vector<std::string> confronta;  // CARTELLA2 BASE2 TRENO2
   bool aiuto = false;
   bool versione = false;
 };
+
+// --svg, --html, --da or --a at `i`, with its value; the fault, or nothing.
+std::optional<std::string> opzione_con_valore(std::span<const std::string> argomenti, std::size_t& i, richiesta& r) {
+  const std::string& a = argomenti[i];
+  std::optional<std::string>& valore = a == "--svg" ? r.svg : a == "--html" ? r.html : a == "--da" ? r.da_km : r.a_km;
+  if (valore) return a + " dato due volte";
+  if (i + 1 >= argomenti.size()) return a + (a == "--da" || a == "--a" ? " vuole un km" : " vuole il nome del file");
+  valore = argomenti[++i];
+  return std::nullopt;
+}
+
+// --confronta at `i` and the three names of the other scenario after it.
+std::optional<std::string> opzione_confronta(std::span<const std::string> argomenti, std::size_t& i, richiesta& r) {
+  if (!r.confronta.empty()) return "--confronta dato due volte";
+  if (i + 3 >= argomenti.size()) return "--confronta vuole CARTELLA2, BASE2 e TRENO2";
+  r.confronta.assign(argomenti.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                     argomenti.begin() + static_cast<std::ptrdiff_t>(i) + 4);
+  i += 3;
+  return std::nullopt;
+}
+
+// Whether the options read make one request together.
+std::optional<std::string> coerente(const richiesta& r) {
+  if (r.aiuto || r.versione) return std::nullopt;
+  if (r.posizionali.size() != 3) {
+    return "servono CARTELLA, BASE e TRENO, ricevuti " + std::to_string(r.posizionali.size()) + " argomenti";
+  }
+  if (r.da_km.has_value() != r.a_km.has_value()) return "--da e --a vanno date insieme";
+  if (r.da_km && !r.svg && !r.html) return "--da e --a valgono per --svg o --html";
+  if (!r.confronta.empty() && (r.json || r.svg || r.html)) return "--confronta scrive solo testo";
+  return std::nullopt;
+}
 
 // Reads the arguments; the text of the first fault, or nothing.
 std::optional<std::string> interpreta(std::span<const std::string> argomenti, richiesta& r) {
   for (std::size_t i = 0; i < argomenti.size(); ++i) {
     const std::string& a = argomenti[i];
+    std::optional<std::string> errore;
     if (a == "--help") {
       r.aiuto = true;
     } else if (a == "--version") {
@@ -62,23 +104,17 @@ std::optional<std::string> interpreta(std::span<const std::string> argomenti, ri
     } else if (a == "--json") {
       r.json = true;
     } else if (a == "--svg" || a == "--html" || a == "--da" || a == "--a") {
-      std::optional<std::string>& valore = a == "--svg" ? r.svg : a == "--html" ? r.html : a == "--da" ? r.da_km : r.a_km;
-      if (valore) return a + " dato due volte";
-      if (i + 1 >= argomenti.size()) return a + (a == "--da" || a == "--a" ? " vuole un km" : " vuole il nome del file");
-      valore = argomenti[++i];
+      errore = opzione_con_valore(argomenti, i, r);
+    } else if (a == "--confronta") {
+      errore = opzione_confronta(argomenti, i, r);
     } else if (a.size() > 1 && a[0] == '-') {
-      return "opzione sconosciuta " + a;
+      errore = "opzione sconosciuta " + a;
     } else {
       r.posizionali.push_back(a);
     }
+    if (errore) return errore;
   }
-  if (r.aiuto || r.versione) return std::nullopt;
-  if (r.posizionali.size() != 3) {
-    return "servono CARTELLA, BASE e TRENO, ricevuti " + std::to_string(r.posizionali.size()) + " argomenti";
-  }
-  if (r.da_km.has_value() != r.a_km.has_value()) return "--da e --a vanno date insieme";
-  if (r.da_km && !r.svg && !r.html) return "--da e --a valgono per --svg o --html";
-  return std::nullopt;
+  return coerente(r);
 }
 
 // A kilometre as an author writes it: "345", "345.5", "345,5" or "345+500";
@@ -141,6 +177,10 @@ piattaforma::esito scrivi_disegni(const richiesta& r, piattaforma::file_system& 
 
 int esamina(const richiesta& r, piattaforma::file_system& fs, std::ostream& out, std::ostream& err) {
   const formato::nomi_file nomi = formato::forma_nomi(r.posizionali[0], r.posizionali[1], r.posizionali[2]);
+  if (const auto vietate = uscite_vietate(fs, nomi, r.svg, r.html)) {
+    err << "esamina_scenario: " << *vietate << '\n';
+    return uscita_uso;
+  }
   scenario_letto letto;
   const auto caricato = carica_scenario(fs, nomi, letto);
   if (!caricato.riuscito()) {
@@ -163,7 +203,12 @@ int esamina(const richiesta& r, piattaforma::file_system& fs, std::ostream& out,
     err << "esamina_scenario: " << scritto.messaggio() << '\n';
     return uscita_file;
   }
-  return out.flush() ? uscita_riuscita : uscita_file;
+  // A full disk or a closed pipe behind standard output is a failure too.
+  if (!out.flush()) {
+    err << "esamina_scenario: scrittura sull'uscita standard non riuscita\n";
+    return uscita_file;
+  }
+  return uscita_riuscita;
 }
 
 }  // namespace
@@ -182,6 +227,10 @@ int esegui_esamina(std::span<const std::string> argomenti, piattaforma::file_sys
   if (r.versione) {
     out << "esamina_scenario " << VERSIONE_PROGETTO << '\n';
     return uscita_riuscita;
+  }
+  if (!r.confronta.empty()) {
+    return esegui_confronto(formato::forma_nomi(r.posizionali[0], r.posizionali[1], r.posizionali[2]),
+                            formato::forma_nomi(r.confronta[0], r.confronta[1], r.confronta[2]), fs, out, err);
   }
   return esamina(r, fs, out, err);
 }

@@ -4,15 +4,16 @@
 #include <string>
 
 #include "formato/voci.h"
+#include "tools/esamina/codifica.h"
 
 namespace strumenti {
 namespace {
 
 void scrivi_file(std::ostream& out, const formato::nomi_file& nomi, const resoconto& r) {
-  out << "Scenario " << r.testa.nome_base << ", treno " << r.testa.codice_treno << '\n';
-  out << "  tabella: " << nomi.tabella_sim << '\n';
-  out << "  celle: " << nomi.celle_dat << " (" << r.n_celle << " celle)\n";
-  out << "  tracciato: " << nomi.tracciato_dat;
+  out << "Scenario " << per_terminale(r.testa.nome_base) << ", treno " << per_terminale(r.testa.codice_treno) << '\n';
+  out << "  tabella: " << per_terminale(nomi.tabella_sim) << '\n';
+  out << "  celle: " << per_terminale(nomi.celle_dat) << " (" << r.n_celle << " celle)\n";
+  out << "  tracciato: " << per_terminale(nomi.tracciato_dat);
   if (r.con_tracciato) {
     out << " (" << r.punti_tracciato << " punti, " << r.punti_assegnati << " assegnati)\n";
   } else {
@@ -53,9 +54,9 @@ void scrivi_intestazione(std::ostream& out, const intestazione& t) {
 void scrivi_stazioni(std::ostream& out, const std::vector<stazione_letta>& stazioni) {
   out << "\nStazioni (" << stazioni.size() << ")\n";
   for (const stazione_letta& s : stazioni) {
-    out << "  voce " << s.voce << ": " << s.nome << ", tipo " << static_cast<int>(s.tipo) << ", a " << s.progressiva
-        << " m, area " << s.inizio << " - " << s.fine << " m, sosta " << static_cast<int>(s.sosta) << " s, orario "
-        << ora_del_giorno(s.orario);
+    out << "  voce " << s.voce << ": " << per_terminale(s.nome) << ", tipo " << static_cast<int>(s.tipo) << ", a "
+        << s.progressiva << " m, area " << s.inizio << " - " << s.fine << " m, sosta " << static_cast<int>(s.sosta)
+        << " s, orario " << ora_del_giorno(s.orario);
     if (s.capolinea != 0) out << ", capolinea";
     out << '\n';
   }
@@ -63,7 +64,7 @@ void scrivi_stazioni(std::ostream& out, const std::vector<stazione_letta>& stazi
 
 void scrivi_cartelli(std::ostream& out, const std::vector<cartello_letto>& cartelli) {
   out << "\nCartelli (" << cartelli.size() << ")\n";
-  for (const cartello_letto& c : cartelli) out << "  voce " << c.voce << ": " << c.testo << '\n';
+  for (const cartello_letto& c : cartelli) out << "  voce " << c.voce << ": " << per_terminale(c.testo) << '\n';
 }
 
 void scrivi_eventi(std::ostream& out, const std::vector<evento_letto>& eventi) {
@@ -75,7 +76,7 @@ void scrivi_eventi(std::ostream& out, const std::vector<evento_letto>& eventi) {
       out << separatore << v.nome << ' ' << v.numero;
       separatore = ", ";
     }
-    if (!e.testo.empty()) out << " \"" << e.testo << '"';
+    if (!e.testo.empty()) out << " \"" << per_terminale(e.testo) << '"';
     out << '\n';
   }
 }

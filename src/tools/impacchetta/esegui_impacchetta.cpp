@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "documents/dati_autore.h"
 #include "driver/pacchetto.h"
 #include "formato/nomi_file.h"
+#include "platform/cartella_riservata.h"
 #include "platform/piattaforma.h"
 #include "tools/compila/compilazione_autore.h"
 #include "tools/compila/documenti_autore.h"
@@ -48,9 +50,23 @@ struct file_scenario {
 int impacchetta(const richiesta& r, piattaforma::file_system& fs, const std::string& cartella_programmi,
                 std::ostream& uscita, std::ostream& errori) {
   const std::string base = percorso_installatore(cartella_programmi, r.per);
+  const formato::nomi_file nomi = formato::forma_nomi(r.cartella, r.nome_base, r.codice_treno);
+  const std::string dati_autore =
+      piattaforma::unisci_percorso(r.cartella, documenti::nome_dati_autore(r.nome_base, r.codice_treno));
+  // The installer must not take the place of what it is made from.
+  for (const std::string* ingresso : {&nomi.linea_txt, &nomi.treno_txt, &nomi.note_txt, &nomi.rallentamenti_txt,
+                                      &nomi.scheda_txt, &dati_autore, &base}) {
+    if (fs.stesso_file(r.uscita, *ingresso)) {
+      return errore_uso(errori, "--output " + r.uscita + " \xE8 uno dei file da impacchettare: " + *ingresso);
+    }
+  }
+  // The installer's folder, held for the whole run as every run that writes there holds it.
+  piattaforma::cartella_riservata riservata;
+  const piattaforma::esito presa = riservata.prendi(fs, piattaforma::cartella_di(r.uscita), {&r.uscita, 1});
+  if (!presa.riuscito()) return fallisci(errori, presa.messaggio());
+
   if (!fs.esiste(base)) return fallisci(errori, "manca " + base + ": " + come_averlo(r.per));
 
-  const formato::nomi_file nomi = formato::forma_nomi(r.cartella, r.nome_base, r.codice_treno);
   const strumento_compila::scenario_autore scenario{nomi.linea_txt, nomi.treno_txt, r.nome_base, r.codice_treno, true};
   strumento_compila::compilazione_autore c = strumento_compila::compila_autore(fs, scenario);
   strumento_compila::mostra_diagnostiche(fs, c.diagnostiche, programma, errori);

@@ -17,7 +17,8 @@ class file_ritoccati : public piattaforma::file_system_delegato {
 
   piattaforma::esito scrivi(const std::string& p, std::string_view c) override {
     std::string contenuto(c);
-    if (p.ends_with(piattaforma::percorso_temporaneo("_linea.txt"))) {
+    const auto bersaglio = piattaforma::bersaglio_di(p);
+    if (bersaglio && bersaglio->ends_with("_linea.txt")) {
       contenuto.insert(contenuto.find("[indicazioni]"), "indicatori_vmax, 0, 100, 110, 115, 0, 100, 110, 115, 0\r\n");
     }
     return file_system_delegato::scrivi(p, contenuto);

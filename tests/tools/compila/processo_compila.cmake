@@ -1,7 +1,7 @@
 # Runs compila_scenario as a process and checks its exit status and what it
 # leaves on disk.
 #   -DESEGUIBILE=<program>  -DLAVORO=<scratch folder>  -DDATI=<tests/dati>
-#   -DMODO=riuscito | controllo | senza_tracciato | errore | uso
+#   -DMODO=riuscito | controllo | senza_tracciato | errore | uso | nuovo
 cmake_minimum_required(VERSION 3.25)
 
 set(cartella "${LAVORO}/${MODO}")
@@ -95,6 +95,25 @@ elseif(MODO STREQUAL "uso")
   esegui(0 --help)
   esegui(0 --version)
   presenti("")
+elseif(MODO STREQUAL "nuovo")
+  # Into a folder that is not there yet, then compiled as an author would.
+  set(nuova "${cartella}/mio/scenario")
+  esegui(0 --nuovo "${nuova}" Valle 7)
+  esegui(0 "${nuova}/Valle_linea.txt" "${nuova}/Valle_7-.txt" --strict)
+  if(NOT errori STREQUAL "")
+    message(FATAL_ERROR "the starter scenario is not clean:\n${errori}")
+  endif()
+  file(GLOB scritti RELATIVE "${nuova}" "${nuova}/*")
+  list(SORT scritti)
+  if(NOT scritti STREQUAL "Valle_7-.txt;Valle_7.dat;Valle_7.sim;Valle_linea.dat;Valle_linea.txt")
+    message(FATAL_ERROR "files in the new folder: ${scritti}")
+  endif()
+  esegui(1 --nuovo "${nuova}" Valle 7)
+  esegui(0 --spiega 16)
+  if(NOT uscita MATCHES "^## errore 16: segnale su una cella occupata\n")
+    message(FATAL_ERROR "--spiega 16 does not print its entry")
+  endif()
+  esegui(2 --spiega 14)
 else()
   message(FATAL_ERROR "unknown MODO ${MODO}")
 endif()

@@ -76,4 +76,44 @@ TEST(Argomenti, RefusesWhatIsNotACompileRequest) {
   }
 }
 
+TEST(Argomenti, SpiegaAndNuovoTakeTheirOwnNames) {
+  const std::vector<std::string> spiega = {"--spiega", "16"};
+  const auto s = leggi_argomenti(spiega);
+  ASSERT_TRUE(s.valida) << s.errore;
+  EXPECT_EQ(s.valida->cosa, richiesta::azione::spiega);
+  EXPECT_EQ(s.valida->errore_da_spiegare, "16");
+
+  const std::vector<std::string> nuovo = {"mia", "--nuovo", "Valle", "7", "--sovrascrivi"};
+  const auto n = leggi_argomenti(nuovo);
+  ASSERT_TRUE(n.valida) << n.errore;
+  EXPECT_EQ(n.valida->cosa, richiesta::azione::nuovo);
+  EXPECT_EQ(n.valida->nuovo.cartella, "mia");
+  EXPECT_EQ(n.valida->nuovo.nome_base, "Valle");
+  EXPECT_EQ(n.valida->nuovo.codice_treno, "7");
+  EXPECT_TRUE(n.valida->nuovo.sovrascrivi);
+  EXPECT_FALSE(leggi_argomenti(std::vector<std::string>{"--nuovo", "mia", "Valle", "7"}).valida->nuovo.sovrascrivi);
+}
+
+TEST(Argomenti, RefusesSpiegaAndNuovoOtherwiseThanAlone) {
+  const struct {
+    std::vector<std::string> argomenti;
+    const char* errore;
+  } casi[] = {
+      {{"--spiega"}, "--spiega vuole un numero di errore"},
+      {{"--spiega", "16", "17"}, "--spiega vuole un numero di errore"},
+      {{"--nuovo", "mia", "Valle"}, "--nuovo vuole la cartella, il nome base e il codice del treno"},
+      {{"--spiega", "16", "--nuovo"}, "--spiega e --nuovo non vanno insieme"},
+      {{"A_linea.txt", "A_1-.txt", "--sovrascrivi"}, "--sovrascrivi vale solo con --nuovo"},
+      {{"--nuovo", "mia", "Valle", "7", "--output", "u"},
+       "--nuovo non compila: va senza le opzioni della compilazione"},
+      {{"--spiega", "16", "--strict"}, "--spiega non compila: va senza le opzioni della compilazione"},
+  };
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.errore);
+    const auto letti = leggi_argomenti(caso.argomenti);
+    EXPECT_FALSE(letti.valida);
+    EXPECT_EQ(letti.errore, caso.errore);
+  }
+}
+
 }  // namespace

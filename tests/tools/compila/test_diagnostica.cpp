@@ -72,11 +72,13 @@ TEST(Diagnostica, LinesEndWhereTheReaderEndsThem) {
   EXPECT_FALSE(riga_di("a\r\n", 2));
 }
 
-TEST(Diagnostica, ErrorMessagesCarryThePositionOnlyWhereTheErrorHasOne) {
-  EXPECT_EQ(strumento_compila::messaggio_errore(16, 1650), "errore 16: segnale su una cella occupata (posizione 1650 m)");
-  EXPECT_EQ(strumento_compila::messaggio_errore(5, 1650), "errore 5: ripetizione segnali senza 4 o 9 codici");
+TEST(Diagnostica, ErrorMessagesCarryThePositionOnlyWhereTheErrorHasOneAndEndWithTheHint) {
+  EXPECT_EQ(strumento_compila::messaggio_errore(16, 1650),
+            "errore 16: segnale su una cella occupata (posizione 1650 m) (compila_scenario --spiega 16)");
+  EXPECT_EQ(strumento_compila::messaggio_errore(5, 1650),
+            "errore 5: ripetizione segnali senza 4 o 9 codici (compila_scenario --spiega 5)");
   EXPECT_EQ(strumento_compila::messaggio_errore(25, 1650, "atteso un numero"),
-            "errore 25: errore di lettura dei dati: atteso un numero");
+            "errore 25: errore di lettura dei dati: atteso un numero (compila_scenario --spiega 25)");
 }
 
 }  // namespace

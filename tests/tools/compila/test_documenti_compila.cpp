@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cartella_temporanea.h"
+#include "file_system_guasto.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
 #include "tools/compila/esegui_compila.h"
@@ -44,6 +45,30 @@ TEST_F(CompilaDocumenti, WritesTheThreeDocumentsBesideTheBinaryFiles) {
   for (const std::string& nome : documenti) EXPECT_EQ(fs.file[in_s(nome)], dato(nome)) << nome;
   EXPECT_TRUE(fs.esiste(in_s("Valle_Prova_2317.sim")));
   EXPECT_EQ(fs.file.size(), 3u + 3u + 3u);
+}
+
+// The binary files and the documents are one set: a write that fails on any
+// of them leaves every older one as it was, and no temporary behind.
+TEST_F(CompilaDocumenti, AFailedWriteOfAnyOutputLeavesTheWholeOlderSet) {
+  std::vector<std::string> uscite = {"Valle_Prova_linea.dat", "Valle_Prova_2317.sim", "Valle_Prova_2317.dat"};
+  uscite.insert(uscite.end(), documenti.begin(), documenti.end());
+  for (const std::string& guasta : uscite) {
+    for (const auto tipo :
+         {file_system_guasto::guasto::scrittura_a_meta, file_system_guasto::guasto::chiusura_fallita}) {
+      SCOPED_TRACE(guasta);
+      const auto sorgenti = fs.file;
+      for (const std::string& nome : uscite) fs.file[in_s(nome)] = "vecchio " + nome;
+      const auto prima = fs.file;
+      file_system_guasto guasto_fs(fs, tipo, in_s(guasta));
+      errori.str("");
+      const std::vector<std::string> argomenti = {linea, treno, "--documenti"};
+      EXPECT_EQ(strumento_compila::esegui_compila(argomenti, guasto_fs, uscita, errori), 1);
+      EXPECT_EQ(guasto_fs.guasti_iniettati, 1);
+      EXPECT_EQ(errori.str().rfind("compila_scenario: " + in_s(guasta) + ": ", 0), 0u) << errori.str();
+      EXPECT_EQ(fs.file, prima);
+      fs.file = sorgenti;
+    }
+  }
 }
 
 TEST_F(CompilaDocumenti, OutputDirectoryTakesTheDocumentsAndTheTemplateStaysWithTheDescriptions) {

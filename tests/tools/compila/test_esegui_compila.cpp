@@ -9,6 +9,7 @@
 
 #include "cartella_temporanea.h"
 #include "file_system_guasto.h"
+#include "platform/cartella_riservata.h"
 #include "platform/file_system_memoria.h"
 #include "platform/piattaforma.h"
 #include "scenario_piccolo.h"
@@ -77,19 +78,19 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
   const caso_diagnostica casi[] = {
       {"error with a position, saying what holds the cell", file_linea(), file_treno(segnale + segnale), 1,
        "s/Val_9-.txt:6:1: errore 16: segnale su una cella occupata (posizione 1650 m): nella cella 34 c'e' gia' il "
-       "segnale della riga 5\n"
+       "segnale della riga 5 (compila_scenario --spiega 16)\n"
        "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
        "^\n" +
            fine},
       {"error without a position", file_linea("", "ripetizione segnali codici, 1650, 2000\r\n"), file_treno(), 1,
-       "s/Val_linea.txt:3:1: errore 5: ripetizione segnali senza 4 o 9 codici\n"
+       "s/Val_linea.txt:3:1: errore 5: ripetizione segnali senza 4 o 9 codici (compila_scenario --spiega 5)\n"
        "ripetizione segnali codici, 1650, 2000\n"
        "^\n" +
            fine},
       {"a value of the wrong kind points at the item and says what it is", file_linea(),
        file_treno("  sabbia,   abc\r\n"), 1,
        "s/Val_9-.txt:5:13: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 16 bit); trovato "
-       "la parola 'abc'\n"
+       "la parola 'abc' (compila_scenario --spiega 25)\n"
        "  sabbia,   abc\n"
        "            ^\n" +
            fine},
@@ -100,18 +101,19 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
                   "rallentamento,  2000,  120,  200, 0, 0, 0\r\n"
                   "\trallentamento,  5000,  120,  500, 0, 0, 0\r\n"),
        1,
-       "s/Val_9-.txt:9:2: errore 12: nessuna cella libera prima dell'inizio del rallentamento (posizione 5050 m)\n"
+       "s/Val_9-.txt:9:2: errore 12: nessuna cella libera prima dell'inizio del rallentamento (posizione 5050 m) "
+       "(compila_scenario --spiega 12)\n"
        "\trallentamento,  5000,  120,  500, 0, 0, 0\n"
        "\t^\n" +
            fine},
       {"reserved places taken by a record", file_linea(), file_treno("abbattimento, 50, 100\r\n"), 1,
-       "s/Val_9-.txt:5:1: errore 1250: posti dei contrassegni gia' occupati\n"
+       "s/Val_9-.txt:5:1: errore 1250: posti dei contrassegni gia' occupati (compila_scenario --spiega 1250)\n"
        "abbattimento, 50, 100\n"
        "^\n" +
            fine},
       {"chainage error points at the value", file_linea("", "progressiva chilometrica uno, 25, 0, 0\r\n"), file_treno(),
        1,
-       "s/Val_linea.txt:3:31: errore 2: progressiva chilometrica non multipla di 50\n"
+       "s/Val_linea.txt:3:31: errore 2: progressiva chilometrica non multipla di 50 (compila_scenario --spiega 2)\n"
        "progressiva chilometrica uno, 25, 0, 0\n"
        "                              ^\n" +
            fine},
@@ -149,7 +151,7 @@ TEST_F(CompilaScenarioRun, EachDiagnosticFormNamesFileLineAndColumn) {
        "abbattimenti, 100\n"
        "^\n"
        "s/Val_9-.txt:7:1: errore 16: segnale su una cella occupata (posizione 1650 m): nella cella 34 c'e' gia' il "
-       "segnale della riga 6\n"
+       "segnale della riga 6 (compila_scenario --spiega 16)\n"
        "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
        "^\n"
        "compila_scenario: 1 errore, 2 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n"},
@@ -172,7 +174,7 @@ TEST_F(CompilaScenarioRun, MissingLineFileIsNamedWithoutAPlace) {
   EXPECT_EQ(esegui({linea, treno}), 1);
   EXPECT_EQ(
       errori.str(),
-      "s/Val_linea.txt: errore 101: file della linea mancante\n"
+      "s/Val_linea.txt: errore 101: file della linea mancante (compila_scenario --spiega 101)\n"
       "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");
 }
 
@@ -181,7 +183,8 @@ TEST_F(CompilaScenarioRun, MissingServiceFileIsNamedWithoutAPlace) {
   EXPECT_EQ(esegui({linea, treno}), 1);
   EXPECT_EQ(
       errori.str(),
-      "s/Val_9-.txt: errore 25: errore di lettura dei dati: s/Val_9-.txt: file non trovato\n"
+      "s/Val_9-.txt: errore 25: errore di lettura dei dati: s/Val_9-.txt: file non trovato "
+      "(compila_scenario --spiega 25)\n"
       "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");
   EXPECT_EQ(nomi_presenti(), std::vector<std::string>{linea});
 }
@@ -257,6 +260,19 @@ TEST_F(CompilaScenarioRun, AFailedCompileLeavesOlderBinaryFilesAlone) {
   EXPECT_EQ(uscita.str(), "");
 }
 
+// Another run writing the output folder for longer than the wait: this one
+// says so and touches nothing. --check writes nothing and waits for nobody.
+TEST_F(CompilaScenarioRun, AnOutputFolderAnotherRunKeepsWritingStopsTheRunTouchingNothing) {
+  fs.occupate.insert("fuori");
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "fuori"}), 1);
+  EXPECT_EQ(errori.str(), "compila_scenario: fuori: " +
+                              piattaforma::ragione_cartella_occupata(piattaforma::attesa_cartella()) + "\n");
+  EXPECT_EQ(nomi_presenti(), solo_sorgenti);
+  EXPECT_EQ(uscita.str(), "");
+  EXPECT_EQ(compila(file_linea(), file_treno(), {"--output", "fuori", "--check"}), 0);
+  EXPECT_TRUE(fs.tenute.empty());
+}
+
 // A file the platform cannot read is the author's to fix (exit 1); a fault of
 // the program is said as such, with its own status. Neither writes a binary
 // or touches the author's files.
@@ -272,7 +288,7 @@ TEST_F(CompilaScenarioRun, AFaultOfTheProgramIsToldApartFromAFailureOfThePlatfor
   } casi[] = {
       {guasto::lettura_fallita, strumento_compila::uscita_errori,
        treno + ": errore 25: errore di lettura dei dati: " + treno + ": " +
-           std::string(file_system_guasto::ragione_lettura) + "\n" +
+           std::string(file_system_guasto::ragione_lettura) + " (compila_scenario --spiega 25)\n" +
            "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n",
        3},
       {guasto::difetto_interno, strumento_compila::uscita_interna,

@@ -186,34 +186,37 @@ const caso_fixture casi[] = {
      "cartello_indicatore, 3000, (Citt\xC3\xA0)\n"
      "                           ^\n"},
     {"25", "a negative speed, at its value", file_linea(), file_treno("velocita, 1000, -5\r\nsabbia, 100\r\n"), 1,
-     "s/Val_9-.txt:5:17: errore 25: errore di lettura dei dati: valore convertito fuori dai limiti del campo\n"
+     "s/Val_9-.txt:5:17: errore 25: errore di lettura dei dati: valore convertito fuori dai limiti del campo "
+     "(compila_scenario --spiega 25)\n"
      "velocita, 1000, -5\n"
      "                ^\n" +
          nulla_scritto},
     {"25", "a signal with too few values, at the end of its line", file_linea(),
      file_treno("segnale, 1650, 2, 4\r\nsabbia, 100\r\n"), 1,
      "s/Val_9-.txt:5:20: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 32 bit); la riga 5 "
-     "finisce prima dei valori del record; il valore seguente, alla riga 6, e' la parola 'sabbia'\n"
+     "finisce prima dei valori del record; il valore seguente, alla riga 6, e' la parola 'sabbia' "
+     "(compila_scenario --spiega 25)\n"
      "segnale, 1650, 2, 4\n"
      "                   ^\n" +
          nulla_scritto},
     {"25", "the last record before [fine], at the end of its line", file_linea(),
      file_treno("segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0\r\n"), 1,
      "s/Val_9-.txt:5:37: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 32 bit); la riga 5 "
-     "finisce prima dei valori del record; il valore seguente, alla riga 6, e' la parola '[fine]'\n"
+     "finisce prima dei valori del record; il valore seguente, alla riga 6, e' la parola '[fine]' "
+     "(compila_scenario --spiega 25)\n"
      "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0\n"
      "                                    ^\n" +
          nulla_scritto},
     {"25", "a decimal point", file_linea(), file_treno("sabbia, 1.5\r\n"), 1,
      "s/Val_9-.txt:5:9: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 16 bit); trovato il "
-     "numero con la virgola '1.5': i valori sono numeri interi\n"
+     "numero con la virgola '1.5': i valori sono numeri interi (compila_scenario --spiega 25)\n"
      "sabbia, 1.5\n"
      "        ^\n" +
          nulla_scritto},
     {"25", "a time written as a clock shows it", file_linea(),
      file_treno("stazione, 5000, 12, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 08:12:00, Borgo\r\n"), 1,
      "s/Val_9-.txt:5:57: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 32 bit); trovato "
-     "l'orario '08:12:00': ore, minuti e secondi vanno scritti come tre numeri\n"
+     "l'orario '08:12:00': ore, minuti e secondi vanno scritti come tre numeri (compila_scenario --spiega 25)\n"
      "stazione, 5000, 12, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 08:12:00, Borgo\n"
      "                                                        ^\n" +
          nulla_scritto},
@@ -221,32 +224,33 @@ const caso_fixture casi[] = {
      file_treno("segnale\t1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\nsabbia, 100\r\n"), 1,
      "s/Val_9-.txt:5:41: errore 25: errore di lettura dei dati: atteso un numero intero (numero a 32 bit); la riga 5 "
      "finisce prima dei valori del record; il valore seguente, alla riga 6, e' la parola 'sabbia' (i valori vanno "
-     "separati da virgole: la voce contiene un tabulatore)\n"
+     "separati da virgole: la voce contiene un tabulatore) (compila_scenario --spiega 25)\n"
      "segnale\t1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
      "       \t                                ^\n" +
          nulla_scritto},
     {"25", "a stop time over 255", file_linea(),
      file_treno("stazione, 5000, 12, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 300, 10, 0, 0, Sosta\r\n"), 1,
      "s/Val_9-.txt:5:53: errore 25: errore di lettura dei dati: numero fuori dai limiti di un byte (da 0 a 255); "
-     "trovato '300'\n"
+     "trovato '300' (compila_scenario --spiega 25)\n"
      "stazione, 5000, 12, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 300, 10, 0, 0, Sosta\n"
      "                                                    ^\n" +
          nulla_scritto},
     {"103", "a curve with no class digit", file_linea("curva, 1000, 200\r\n"), file_treno(), 1,
      "s/Val_linea.txt:4:1: errore 103: curva senza classe o tracciato oltre 1000000 m: la voce non ha la cifra della "
      "classe; le classi: 1 raggio 10000 m, 2 5000 m, 3 2500 m, 4 1000 m, 5 500 m, 6 333 m (curvas1 ... curvas6 a "
-     "sinistra, curvad1 ... curvad6 a destra)\n"
+     "sinistra, curvad1 ... curvad6 a destra) (compila_scenario --spiega 103)\n"
      "curva, 1000, 200\n"
      "^\n" +
          nulla_scritto},
     {"2", "a chainage at its value", file_linea("", "progressiva chilometrica uno, 0, 25, 0\r\n"), file_treno(), 1,
-     "s/Val_linea.txt:3:34: errore 2: progressiva chilometrica non multipla di 50\n"
+     "s/Val_linea.txt:3:34: errore 2: progressiva chilometrica non multipla di 50 (compila_scenario --spiega 2)\n"
      "progressiva chilometrica uno, 0, 25, 0\n"
      "                                 ^\n" +
          nulla_scritto},
     {"8", "a station position at its value", file_linea(),
      file_treno("stazione, 9025, 12, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 10, 2, 0, Villa\r\n"), 1,
-     "s/Val_9-.txt:5:11: errore 8: posizione della stazione non multipla di 50 (posizione 9025 m)\n"
+     "s/Val_9-.txt:5:11: errore 8: posizione della stazione non multipla di 50 (posizione 9025 m) "
+     "(compila_scenario --spiega 8)\n"
      "stazione, 9025, 12, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 10, 2, 0, Villa\n"
      "          ^\n" +
          nulla_scritto},
@@ -293,14 +297,15 @@ TEST(CompilaFixture, ThreeIndependentErrorsAreAllReported) {
   EXPECT_EQ(
       r.errori,
       "s/Val_linea.txt:5:1: errore 21: indicatore di velocita' su una cella occupata (posizione 5000 m): nella "
-      "cella 101 c'e' gia' l'indicatore di velocita' della riga 4\n"
+      "cella 101 c'e' gia' l'indicatore di velocita' della riga 4 (compila_scenario --spiega 21)\n"
       "indicatori_vmax, 5000, 160, 160, 160, 0, 160, 160, 160, 0\n"
       "^\n"
       "s/Val_9-.txt:6:1: errore 16: segnale su una cella occupata (posizione 1650 m): nella cella 34 c'e' gia' il "
-      "segnale della riga 5\n"
+      "segnale della riga 5 (compila_scenario --spiega 16)\n"
       "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
       "^\n"
-      "s/Val_9-.txt:7:11: errore 8: posizione della stazione non multipla di 50 (posizione 9025 m)\n"
+      "s/Val_9-.txt:7:11: errore 8: posizione della stazione non multipla di 50 (posizione 9025 m) "
+      "(compila_scenario --spiega 8)\n"
       "stazione, 9025, 12, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 30, 10, 2, 0, Villa\n"
       "          ^\n"
       "compila_scenario: 3 errori, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");

@@ -105,7 +105,7 @@ TEST_F(Impacchetta, ScenarioThatDoesNotCompileIsRefusedWithItsDiagnostics) {
   EXPECT_EQ(impacchetta(), 1);
   EXPECT_EQ(errori.str(), in("s", "Valle_Prova_2317-.txt") +
                               ":33:1: errore 16: segnale su una cella occupata (posizione 1650 m): nella cella "
-                              "34 c'e' gia' il segnale della riga 25\n"
+                              "34 c'e' gia' il segnale della riga 25 (compila_scenario --spiega 16)\n"
                               "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
                               "^\n"
                               "impacchetta_scenario: lo scenario non si compila: nessun installatore scritto\n");
