@@ -96,6 +96,20 @@ TEST_F(DecompilaFileEsistenti, LeavesExistingDescriptionsAloneUnlessForced) {
   EXPECT_EQ(fs.file["o/Ostrale_Fiorna_40817-.txt"], leggi_file(dati + "/decompilati/Ostrale_Fiorna_40817-.txt"));
 }
 
+// A missing output folder is made; a file in its place stops the run with nothing written.
+TEST_F(DecompilaFileEsistenti, MakesTheOutputFolderAndNamesAFileInItsPlace) {
+  const auto fatta = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817", "--output", "nuova"});
+  EXPECT_EQ(fatta.stato, 0) << fatta.errori;
+  EXPECT_TRUE(fs.cartelle.contains("nuova"));
+  EXPECT_TRUE(fs.esiste("nuova/Ostrale_Fiorna_linea.txt"));
+
+  fs.file["occupata"] = "un file";
+  const auto rifiutata = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817", "--output", "occupata"});
+  EXPECT_EQ(rifiutata.stato, 1);
+  EXPECT_EQ(rifiutata.errori, "decompila_scenario: occupata: esiste gia' un file con questo nome\n");
+  EXPECT_FALSE(fs.esiste("occupata/Ostrale_Fiorna_linea.txt"));
+}
+
 TEST_F(DecompilaFileEsistenti, NoCompiledFilesNoDescription) {
   const auto d = prova_decompila::decompila(fs, {"c", "Altro", "1", "--output", "o"});
   EXPECT_EQ(d.stato, 1);
