@@ -49,7 +49,7 @@ void riepilogo(std::ostream& uscita, const testi& t, const descrizione& d) {
 // older ones together: a failure leaves neither half written.
 piattaforma::esito scrivi(piattaforma::file_system& fs, const testi& t, const std::optional<std::string>& cartella) {
   if (cartella) {
-    const piattaforma::esito creata = fs.crea_cartella(*cartella);
+    piattaforma::esito creata = fs.crea_cartella(*cartella);
     if (!creata.riuscito()) return creata;
   }
   piattaforma::sostituzioni insieme(fs);
