@@ -121,8 +121,9 @@ std::vector<spiegazione_errore> tutte() {
        aggiunta_treno, "[segnali]\nsegnale, 19000, 2, 4, 0, 0, 0, 2, 1, 0, 0, 0\n", 19000,
        "Put the record within the line, or make the line longer."},
       {errore::segnale_su_cella_occupata,
-       "A signal falls in a cell that already holds something: another signal, a station's stop point, a part "
-       "of a slowdown, an abbattimento. A signal at p takes the cell round(p / 50 + 1), so two signals less than "
+       "A signal falls in a cell that already holds something: another signal, a board of the line file (a "
+       "speed board, a kilometre or text board), a station's stop point, a part of a slowdown, an abbattimento. "
+       "A signal at p takes the cell round(p / 50 + 1), so two signals less than "
        "50 m apart may share one. The service file's records take their cells in the order they are written: "
        "the first keeps the cell.",
        aggiunta_treno, "[segnali]\nsegnale, 1650, 2, 4, 0, 0, 0, 2, 1, 0, 0, 0\n", 1650,

@@ -2,8 +2,11 @@
 
 #include <cstddef>
 #include <exception>
+#include <optional>
+#include <string>
 
 #include "formato/nomi_file.h"
+#include "platform/file_system.h"
 #include "tools/decompila/argomenti_decompila.h"
 #include "tools/decompila/decompila.h"
 #include "tools/decompila/scrivi_descrizione.h"
@@ -42,9 +45,17 @@ void riepilogo(std::ostream& uscita, const testi& t, const descrizione& d) {
          << ", segnali " << d.treno.segnali.size() << ", abbattimenti " << d.treno.abbattimenti.size() << "\n";
 }
 
-piattaforma::esito scrivi(piattaforma::file_system& fs, const testi& t) {
-  piattaforma::esito e = piattaforma::sostituisci_file(fs, t.percorso_linea, t.linea);
-  if (e.riuscito()) e = piattaforma::sostituisci_file(fs, t.percorso_treno, t.treno);
+// The output folder is made when missing, and the two descriptions replace
+// older ones together: a failure leaves neither half written.
+piattaforma::esito scrivi(piattaforma::file_system& fs, const testi& t, const std::optional<std::string>& cartella) {
+  if (cartella) {
+    piattaforma::esito creata = fs.crea_cartella(*cartella);
+    if (!creata.riuscito()) return creata;
+  }
+  piattaforma::sostituzioni insieme(fs);
+  piattaforma::esito e = insieme.prepara(t.percorso_linea, t.linea);
+  if (e.riuscito()) e = insieme.prepara(t.percorso_treno, t.treno);
+  if (e.riuscito()) e = insieme.conferma();
   return e;
 }
 
@@ -70,7 +81,7 @@ int decompila_file(const richiesta& r, piattaforma::file_system& fs, std::ostrea
   const testi t{testo_linea(d.linea), testo_treno(d.treno), scritti.linea_txt, scritti.treno_txt};
   verifica(letto, t, ricompila(t, r.nome_base, r.codice_treno, letto.punti.has_value()), a);
 
-  const piattaforma::esito scritto = scrivi(fs, t);
+  const piattaforma::esito scritto = scrivi(fs, t, r.cartella_uscita);
   if (!scritto.riuscito()) {
     mostra(errori, a);
     errori << programma << ": " << scritto.messaggio() << "\n";

@@ -6,7 +6,8 @@ cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../../processo_comune.cmake)
 
 file(REMOVE_RECURSE "${LAVORO}")
-file(MAKE_DIRECTORY "${LAVORO}/c" "${LAVORO}/o" "${LAVORO}/r")
+# No "o": the program makes its output folder.
+file(MAKE_DIRECTORY "${LAVORO}/c" "${LAVORO}/r")
 set(cartella_esecuzione "${LAVORO}")
 set(binari Ostrale_Fiorna_linea.dat Ostrale_Fiorna_40817.sim Ostrale_Fiorna_40817.dat)
 foreach(nome IN LISTS binari)

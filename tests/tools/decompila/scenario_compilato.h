@@ -7,6 +7,14 @@
 
 #include "platform/file_system_memoria.h"
 
+// The platform's separator as a literal, to write the paths the tools form
+// (folder, separator, name) inside the expected texts.
+#ifdef _WIN32
+#define SEPARATORE_PROVA "\\"
+#else
+#define SEPARATORE_PROVA "/"
+#endif
+
 // A scenario's files held in memory, and the author tools run on them.
 namespace prova_decompila {
 

@@ -58,21 +58,22 @@ class DecompilaCasi : public ::testing::TestWithParam<caso> {};
 TEST_P(DecompilaCasi, WritesWhatReproducesTheBytes) {
   const caso& c = GetParam();
   piattaforma::file_system_memoria fs;
-  fs.file["s/Val_linea.txt"] = lunghezza + c.generale + "[curve]\r\n" + c.linea + "[fine]\r\n";
-  fs.file["s/Val_9-.txt"] = generale_treno + c.treno + "[fine]\r\n";
+  fs.file["s" SEPARATORE_PROVA "Val_linea.txt"] = lunghezza + c.generale + "[curve]\r\n" + c.linea + "[fine]\r\n";
+  fs.file["s" SEPARATORE_PROVA "Val_9-.txt"] = generale_treno + c.treno + "[fine]\r\n";
   const auto originale = prova_decompila::compila(fs, "s", "Val", "9", "c");
   ASSERT_EQ(originale.stato, 0) << originale.errori;
 
   const auto d = prova_decompila::decompila(fs, {"c", "Val", "9", "--output", "o"});
   EXPECT_EQ(d.stato, 0) << d.errori;
-  std::vector<std::string> scritte = righe_compatte(fs.file["o/Val_linea.txt"]);
-  const std::vector<std::string> treno = righe_compatte(fs.file["o/Val_9-.txt"]);
+  std::vector<std::string> scritte = righe_compatte(fs.file["o" SEPARATORE_PROVA "Val_linea.txt"]);
+  const std::vector<std::string> treno = righe_compatte(fs.file["o" SEPARATORE_PROVA "Val_9-.txt"]);
   scritte.insert(scritte.end(), treno.begin(), treno.end());
   auto da = scritte.begin();
   for (const std::string& attesa : c.attese) {
     const auto trovata = std::find(da, scritte.end(), attesa);
     EXPECT_NE(trovata, scritte.end()) << "manca, o fuori ordine: " << attesa << "\n"
-                                      << fs.file["o/Val_linea.txt"] << fs.file["o/Val_9-.txt"];
+                                      << fs.file["o" SEPARATORE_PROVA "Val_linea.txt"]
+                                      << fs.file["o" SEPARATORE_PROVA "Val_9-.txt"];
     if (trovata != scritte.end()) da = trovata + 1;
   }
 

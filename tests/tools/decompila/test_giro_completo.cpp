@@ -20,13 +20,14 @@ std::string da_dati(const std::string& nome) { return leggi_file(dati + "/" + no
 TEST(DecompilaIncorporato, WritesTheExpectedDescriptionsWhichCompileToTheSameBytes) {
   piattaforma::file_system_memoria fs;
   for (const char* nome : {"Ostrale_Fiorna_linea.dat", "Ostrale_Fiorna_40817.sim", "Ostrale_Fiorna_40817.dat"}) {
-    fs.file[std::string("c/") + nome] = da_dati(nome);
+    fs.file[std::string("c" SEPARATORE_PROVA) + nome] = da_dati(nome);
   }
   const auto d = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817", "--output", "o"});
   EXPECT_EQ(d.stato, 0) << d.errori;
   EXPECT_EQ(d.errori, "");
-  EXPECT_EQ(fs.file["o/Ostrale_Fiorna_linea.txt"], da_dati("decompilati/Ostrale_Fiorna_linea.txt"));
-  EXPECT_EQ(fs.file["o/Ostrale_Fiorna_40817-.txt"], da_dati("decompilati/Ostrale_Fiorna_40817-.txt"));
+  EXPECT_EQ(fs.file["o" SEPARATORE_PROVA "Ostrale_Fiorna_linea.txt"], da_dati("decompilati/Ostrale_Fiorna_linea.txt"));
+  EXPECT_EQ(fs.file["o" SEPARATORE_PROVA "Ostrale_Fiorna_40817-.txt"],
+            da_dati("decompilati/Ostrale_Fiorna_40817-.txt"));
 
   const auto c = prova_decompila::compila(fs, "o", "Ostrale_Fiorna", "40817", "r");
   EXPECT_EQ(c.stato, 0) << c.errori;
@@ -39,18 +40,19 @@ TEST(DecompilaIncorporato, WritesTheExpectedDescriptionsWhichCompileToTheSameByt
 TEST(DecompilaIncorporato, WithoutTheGeometryWritesNoCurvesAndSaysSo) {
   piattaforma::file_system_memoria fs;
   for (const char* nome : {"Ostrale_Fiorna_40817.sim", "Ostrale_Fiorna_40817.dat"}) {
-    fs.file[std::string("c/") + nome] = da_dati(nome);
+    fs.file[std::string("c" SEPARATORE_PROVA) + nome] = da_dati(nome);
   }
   const auto d = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817", "--output", "o"});
   EXPECT_EQ(d.stato, 0);
-  EXPECT_EQ(d.errori,
-            "decompila_scenario: nessun c/Ostrale_Fiorna_linea.dat: senza tracciato le curve non si ricavano; "
-            "compilare la descrizione con --no-geometry\n");
-  const std::string& linea = fs.file["o/Ostrale_Fiorna_linea.txt"];
+  EXPECT_EQ(d.errori, "decompila_scenario: nessun c" SEPARATORE_PROVA
+                      "Ostrale_Fiorna_linea.dat: senza tracciato le curve non si ricavano; "
+                      "compilare la descrizione con --no-geometry\n");
+  const std::string& linea = fs.file["o" SEPARATORE_PROVA "Ostrale_Fiorna_linea.txt"];
   EXPECT_NE(linea.find("[curve]\r\n- nessun tracciato compilato: le curve non si ricavano\r\n[pendenze]"),
             std::string::npos);
   EXPECT_EQ(linea.find("curva"), std::string::npos);
-  EXPECT_EQ(fs.file["o/Ostrale_Fiorna_40817-.txt"], da_dati("decompilati/Ostrale_Fiorna_40817-.txt"));
+  EXPECT_EQ(fs.file["o" SEPARATORE_PROVA "Ostrale_Fiorna_40817-.txt"],
+            da_dati("decompilati/Ostrale_Fiorna_40817-.txt"));
 
   EXPECT_EQ(prova_decompila::compila(fs, "o", "Ostrale_Fiorna", "40817", "r", false).stato, 0);
   EXPECT_EQ(prova_decompila::differenze(prova_decompila::binari(fs, "c", "Ostrale_Fiorna", "40817"),
@@ -63,8 +65,8 @@ class DecompilaGenerato : public ::testing::TestWithParam<std::int32_t> {};
 TEST_P(DecompilaGenerato, CompilesBackToTheSameBytes) {
   const genera_linea::scenario_prova s = genera_linea::genera(GetParam());
   piattaforma::file_system_memoria fs;
-  fs.file["s/Prova_linea.txt"] = s.linea;
-  fs.file["s/Prova_1-.txt"] = s.treno;
+  fs.file["s" SEPARATORE_PROVA "Prova_linea.txt"] = s.linea;
+  fs.file["s" SEPARATORE_PROVA "Prova_1-.txt"] = s.treno;
   ASSERT_EQ(prova_decompila::compila(fs, "s", "Prova", "1", "c").stato, 0);
   const auto d = prova_decompila::decompila(fs, {"c", "Prova", "1", "--output", "o"});
   EXPECT_EQ(d.stato, 0) << d.errori;

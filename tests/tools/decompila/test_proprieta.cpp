@@ -59,8 +59,8 @@ TEST(DecompilaProprieta, EditedScenariosCompileBackToTheirBytes) {
     const bool con_tracciato = caso % 5 != 4;
 
     piattaforma::file_system_memoria fs;
-    fs.file["s/Prova_linea.txt"] = d.linea;
-    fs.file["s/Prova_1-.txt"] = d.treno;
+    fs.file["s" SEPARATORE_PROVA "Prova_linea.txt"] = d.linea;
+    fs.file["s" SEPARATORE_PROVA "Prova_1-.txt"] = d.treno;
     ASSERT_EQ(prova_decompila::compila(fs, "s", "Prova", "1", "c", con_tracciato).stato, 0);
     const auto decompilato = prova_decompila::decompila(fs, {"c", "Prova", "1", "--output", "o"});
     const auto ricompilato = prova_decompila::compila(fs, "o", "Prova", "1", "r", con_tracciato);

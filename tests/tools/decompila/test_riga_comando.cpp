@@ -62,7 +62,7 @@ class DecompilaFileEsistenti : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* nome : {"Ostrale_Fiorna_linea.dat", "Ostrale_Fiorna_40817.sim", "Ostrale_Fiorna_40817.dat"}) {
-      fs.file[std::string("c/") + nome] = leggi_file(dati + "/" + nome);
+      fs.file[std::string("c" SEPARATORE_PROVA) + nome] = leggi_file(dati + "/" + nome);
     }
   }
   piattaforma::file_system_memoria fs;
@@ -72,9 +72,11 @@ class DecompilaFileEsistenti : public ::testing::Test {
 TEST_F(DecompilaFileEsistenti, WritesBesideTheCompiledFilesByDefault) {
   const auto d = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817"});
   EXPECT_EQ(d.stato, 0) << d.errori;
-  EXPECT_EQ(fs.file["c/Ostrale_Fiorna_linea.txt"], leggi_file(dati + "/decompilati/Ostrale_Fiorna_linea.txt"));
+  EXPECT_EQ(fs.file["c" SEPARATORE_PROVA "Ostrale_Fiorna_linea.txt"],
+            leggi_file(dati + "/decompilati/Ostrale_Fiorna_linea.txt"));
   EXPECT_EQ(d.uscita,
-            "scritti c/Ostrale_Fiorna_linea.txt e c/Ostrale_Fiorna_40817-.txt\n"
+            "scritti c" SEPARATORE_PROVA "Ostrale_Fiorna_linea.txt e c" SEPARATORE_PROVA
+            "Ostrale_Fiorna_40817-.txt\n"
             "  linea di 152000 m: curve 41, pendenze 28, montagne 2, indicatori di velocit\xE0 30, cartelli 6\n"
             "  servizio: stazioni 22, rallentamenti 2, segnali 74, abbattimenti 0\n"
             "ricompilata, d\xE0 gli stessi byte dei file letti\n");
@@ -82,38 +84,55 @@ TEST_F(DecompilaFileEsistenti, WritesBesideTheCompiledFilesByDefault) {
 
 // An author's description may be there already: it is replaced only when asked.
 TEST_F(DecompilaFileEsistenti, LeavesExistingDescriptionsAloneUnlessForced) {
-  fs.file["o/Ostrale_Fiorna_40817-.txt"] = "a mano";
+  fs.file["o" SEPARATORE_PROVA "Ostrale_Fiorna_40817-.txt"] = "a mano";
   const auto rifiutato = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817", "--output", "o"});
   EXPECT_EQ(rifiutato.stato, 1);
-  EXPECT_EQ(rifiutato.errori,
-            "decompila_scenario: o/Ostrale_Fiorna_40817-.txt esiste gi\xE0: nessun file scritto (--force per "
-            "sostituirlo)\n");
-  EXPECT_EQ(fs.file["o/Ostrale_Fiorna_40817-.txt"], "a mano");
-  EXPECT_FALSE(fs.esiste("o/Ostrale_Fiorna_linea.txt"));
+  EXPECT_EQ(rifiutato.errori, "decompila_scenario: o" SEPARATORE_PROVA
+                              "Ostrale_Fiorna_40817-.txt esiste gi\xE0: nessun file scritto (--force per "
+                              "sostituirlo)\n");
+  EXPECT_EQ(fs.file["o" SEPARATORE_PROVA "Ostrale_Fiorna_40817-.txt"], "a mano");
+  EXPECT_FALSE(fs.esiste("o" SEPARATORE_PROVA "Ostrale_Fiorna_linea.txt"));
 
   const auto sostituito = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817", "--output", "o", "--force"});
   EXPECT_EQ(sostituito.stato, 0) << sostituito.errori;
-  EXPECT_EQ(fs.file["o/Ostrale_Fiorna_40817-.txt"], leggi_file(dati + "/decompilati/Ostrale_Fiorna_40817-.txt"));
+  EXPECT_EQ(fs.file["o" SEPARATORE_PROVA "Ostrale_Fiorna_40817-.txt"],
+            leggi_file(dati + "/decompilati/Ostrale_Fiorna_40817-.txt"));
+}
+
+// A missing output folder is made; a file in its place stops the run with nothing written.
+TEST_F(DecompilaFileEsistenti, MakesTheOutputFolderAndNamesAFileInItsPlace) {
+  const auto fatta = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817", "--output", "nuova"});
+  EXPECT_EQ(fatta.stato, 0) << fatta.errori;
+  EXPECT_TRUE(fs.cartelle.contains("nuova"));
+  EXPECT_TRUE(fs.esiste("nuova" SEPARATORE_PROVA "Ostrale_Fiorna_linea.txt"));
+
+  fs.file["occupata"] = "un file";
+  const auto rifiutata = prova_decompila::decompila(fs, {"c", "Ostrale_Fiorna", "40817", "--output", "occupata"});
+  EXPECT_EQ(rifiutata.stato, 1);
+  EXPECT_EQ(rifiutata.errori, "decompila_scenario: occupata: esiste gia' un file con questo nome\n");
+  EXPECT_FALSE(fs.esiste("occupata" SEPARATORE_PROVA "Ostrale_Fiorna_linea.txt"));
 }
 
 TEST_F(DecompilaFileEsistenti, NoCompiledFilesNoDescription) {
   const auto d = prova_decompila::decompila(fs, {"c", "Altro", "1", "--output", "o"});
   EXPECT_EQ(d.stato, 1);
-  EXPECT_NE(d.errori.find("decompila_scenario: c/Altro_1.sim: "), std::string::npos) << d.errori;
+  EXPECT_NE(d.errori.find("decompila_scenario: c" SEPARATORE_PROVA "Altro_1.sim: "), std::string::npos) << d.errori;
   EXPECT_NE(d.errori.find("decompila_scenario: nessun file compilato da leggere: nessun file scritto\n"),
             std::string::npos);
-  EXPECT_FALSE(fs.esiste("o/Altro_linea.txt"));
+  EXPECT_FALSE(fs.esiste("o" SEPARATORE_PROVA "Altro_linea.txt"));
 }
 
 // The names inside the table are the scenario's own: files renamed since give other codes.
 TEST_F(DecompilaFileEsistenti, RenamedFilesAreToldTheirTableSaysOtherNames) {
   for (const char* nome : {"linea.dat", "40817.sim", "40817.dat"}) {
-    fs.file[std::string("c/Altra_") + nome] = fs.file[std::string("c/Ostrale_Fiorna_") + nome];
+    fs.file[std::string("c" SEPARATORE_PROVA "Altra_") + nome] =
+        fs.file[std::string("c" SEPARATORE_PROVA "Ostrale_Fiorna_") + nome];
   }
   const auto d = prova_decompila::decompila(fs, {"c", "Altra", "40817", "--output", "o"});
   EXPECT_EQ(d.stato, 1);
   EXPECT_EQ(d.errori,
-            "decompila_scenario: c/Altra_40817.sim: voce 85: lo scenario si chiama 'Ostrale_Fiorna', treno '40817', "
+            "decompila_scenario: c" SEPARATORE_PROVA
+            "Altra_40817.sim: voce 85: lo scenario si chiama 'Ostrale_Fiorna', treno '40817', "
             "i file 'Altra', treno '40817': la descrizione compilata prende i nomi dei file, e con essi codici di "
             "identificazione nuovi\n"
             "decompila_scenario: la descrizione scritta non riproduce i punti segnalati\n");

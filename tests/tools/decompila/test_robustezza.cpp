@@ -22,11 +22,11 @@ TEST(DecompilaRobustezza, RandomlyAlteredFilesGiveAnAnswerNeverACrash) {
   std::mt19937 caso(19);
   for (int prova = 0; prova < 60; ++prova) {
     piattaforma::file_system_memoria fs;
-    for (int f = 0; f < 3; ++f) fs.file["c/" + nomi[f]] = originali[f];
+    for (int f = 0; f < 3; ++f) fs.file["c" SEPARATORE_PROVA + nomi[f]] = originali[f];
     // Mostly the grid, whose every byte is a field; the table and the
     // geometry less, since most changes there only make them unreadable.
     const int file = prova % 5 < 3 ? 2 : prova % 5 - 3;
-    std::string& byte = fs.file["c/" + nomi[file]];
+    std::string& byte = fs.file["c" SEPARATORE_PROVA + nomi[file]];
     const int quanti = 1 + static_cast<int>(caso() % 40);
     for (int k = 0; k < quanti; ++k) byte[caso() % byte.size()] = static_cast<char>(caso() % 256);
     if (prova % 7 == 6) byte.resize(caso() % byte.size());
