@@ -4,33 +4,14 @@
 #include <limits>
 #include <new>
 
-#include "compiler/avvisi.h"
 #include "compiler/errori.h"
 #include "formato/arrotonda.h"
 
 namespace compilatore::lettura {
 namespace {
 
-origine qui(const contesto& c) { return {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna}; }
-
 const std::string& file_in_lettura(const contesto& c) {
   return c.in_file == origine::file::linea ? c.file.linea : c.file.treno;
-}
-
-// A warning at the current keyword item; the caller has checked that warnings are wanted.
-avviso& aggiungi(contesto& c, avviso::genere tipo, const std::string& chiave) {
-  avviso& a = c.o.avvisi->emplace_back();
-  a.tipo = tipo;
-  a.dove = qui(c);
-  a.voce = chiave;
-  return a;
-}
-
-bool senza_dati(const std::string& chiave) {
-  const auto primo = chiave.find_first_not_of(" \t");
-  if (primo == std::string::npos) return true;
-  const bool intestazione = chiave[primo] == '[' && chiave.find(']') != std::string::npos;
-  return intestazione || chiave.find('-') != std::string::npos;
 }
 
 // Rounds and range-checks in double, before any conversion that could overflow.
@@ -51,6 +32,14 @@ piattaforma::esito leggi_intero(contesto& c, const std::string& percorso, std::s
 
 }  // namespace
 
+origine qui(const contesto& c) { return {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna}; }
+
+origine al_valore(const contesto& c, std::size_t indice) {
+  if (c.lettore == nullptr) return qui(c);
+  const testo_scenario::posizione_testo p = c.lettore->inizio_voce_numero(c.numero_chiave + 1 + indice);
+  return {c.in_file, p.riga, p.colonna};
+}
+
 void registra(contesto& c, std::int32_t codice) {
   c.errore.codice_errore = codice;
   c.errore.origine_errore = qui(c);
@@ -59,6 +48,51 @@ void registra(contesto& c, std::int32_t codice) {
 void registra(contesto& c, std::int32_t codice, std::int32_t posizione) {
   registra(c, codice);
   c.errore.posizione_errore = posizione;
+}
+
+namespace {
+
+// A record whose line ends before its values: the read went on to a later
+// line and failed there. The error belongs to the record's line, where the
+// values are missing.
+void valori_mancanti(contesto& c, const testo_scenario::errore_lettura& e) {
+  const testo_scenario::posizione_testo fine = c.lettore->ultima_fine_riga();
+  c.errore.origine_errore = qui(c);
+  if (fine.riga == c.voce_chiave.riga) c.errore.origine_errore.colonna = fine.colonna;
+  std::string& d = c.errore.dettaglio;
+  d = "la riga " + std::to_string(c.voce_chiave.riga) + " finisce prima dei valori del record; ";
+  d += "il valore seguente, alla riga " + std::to_string(e.dove().riga) + ", e' ";
+  d += e.trovato().empty() ? std::string("mancante") : e.trovato();
+  if (c.chiave.find('\t') != std::string::npos) {
+    d += " (i valori vanno separati da virgole: la voce contiene un tabulatore)";
+  }
+}
+
+}  // namespace
+
+void registra_generico(contesto& c, const std::exception& causa, const testo_scenario::errore_lettura* lettura) {
+  c.errore.codice_errore = errore::generico;
+  c.errore.origine_errore = qui(c);
+  c.errore.causa_errore = causa.what();
+  c.errore.dettaglio.clear();
+  if (lettura != nullptr) {
+    // A bad item is pinned more precisely by the reader than by its record.
+    const bool riga_dopo = c.lettore != nullptr && lettura->dove().riga > c.voce_chiave.riga;
+    if (riga_dopo && !lettura->alla_fine()) {
+      valori_mancanti(c, *lettura);
+    } else {
+      c.errore.origine_errore.riga = lettura->dove().riga;
+      c.errore.origine_errore.colonna = lettura->dove().colonna;
+      if (!lettura->trovato().empty()) c.errore.dettaglio = "trovato " + lettura->trovato();
+    }
+  } else if (c.valore_in_esame) {
+    c.errore.origine_errore = *c.valore_in_esame;
+  }
+}
+
+void raccogli(contesto& c, bool finale) {
+  if (c.o.errori == nullptr) return;
+  c.o.errori->push_back({c.errore, c.avvisi() ? c.o.avvisi->size() : 0, finale});
 }
 
 void elimina_descrizione(contesto& c, const std::string& percorso) {
@@ -88,6 +122,7 @@ std::optional<std::string> leggi_se_presente(contesto& c, const std::string& per
 std::string leggi_chiave(contesto& c, testo_scenario::lettore_voci& l) {
   std::string chiave = l.leggi_testo();
   c.voce_chiave = l.inizio_voce();
+  c.numero_chiave = l.voci_lette() - 1;
   return chiave;
 }
 
@@ -103,6 +138,27 @@ seguito ferma(contesto& c, std::int32_t codice, std::int32_t posizione) {
   return seguito::fermati;
 }
 
+seguito ferma_al_valore(contesto& c, std::int32_t codice, std::size_t indice) {
+  const seguito s = ferma(c, codice);
+  c.errore.origine_errore = al_valore(c, indice);
+  return s;
+}
+
+seguito ferma_al_valore(contesto& c, std::int32_t codice, std::int32_t posizione, std::size_t indice) {
+  const seguito s = ferma(c, codice, posizione);
+  c.errore.origine_errore = al_valore(c, indice);
+  return s;
+}
+
+seguito ferma_su_cella(contesto& c, std::int32_t codice, std::int32_t posizione, std::int64_t cella) {
+  const seguito s = ferma(c, codice, posizione);
+  if (cella >= 0 && static_cast<std::size_t>(cella) < c.m.occupanti.size()) {
+    const std::string chi = descrivi_occupante(c, c.m.occupanti[static_cast<std::size_t>(cella)].evento);
+    if (!chi.empty()) c.errore.dettaglio = "nella cella " + std::to_string(cella) + " c'e' gia' " + chi;
+  }
+  return s;
+}
+
 bool chiave_record(contesto& c, testo_scenario::lettore_voci& l, std::string& chiave) {
   if (l.alla_fine()) return false;
   chiave = leggi_chiave(c, l);
@@ -113,47 +169,56 @@ bool chiave_record(contesto& c, testo_scenario::lettore_voci& l, std::string& ch
   return !l.alla_fine();
 }
 
-void avverti_sconosciuta(contesto& c, const std::string& chiave, std::span<const std::string_view> grafie) {
-  if (c.o.avvisi == nullptr || senza_dati(chiave)) return;
-  const origine dove = qui(c);
-  const bool stessa_riga = c.ultima_sconosciuta.in_file == dove.in_file && c.ultima_sconosciuta.riga == dove.riga;
-  c.ultima_sconosciuta = dove;
-  if (stessa_riga) return;
-  aggiungi(c, avviso::genere::voce_sconosciuta, chiave).suggerimento = parola_vicina(chiave, grafie);
-}
-
-void tace_riga(contesto& c) { c.ultima_sconosciuta = qui(c); }
-
-void avverti_record_perso(contesto& c, const std::string& chiave) {
-  if (c.o.avvisi == nullptr) return;
-  aggiungi(c, avviso::genere::record_perso, chiave);
-}
-
-void avverti_se_indietro(contesto& c, const std::string& chiave, std::int32_t p,
-                         std::optional<std::int32_t>& precedente) {
-  if (precedente && p < *precedente) {
-    if (c.o.avvisi != nullptr) {
-      avviso& a = aggiungi(c, avviso::genere::posizione_indietro, chiave);
-      a.posizione = p;
-      a.precedente = *precedente;
-    }
-    return;
-  }
-  precedente = p;
-}
-
 void annota_riservati(contesto& c) {
   if (c.m.origine_riservati.nota() || c.m.celle.size() < 2) return;
   const cella& prima = c.m.celle[1];
   if (prima.dato1 != 0 || prima.dato2 != 0) c.m.origine_riservati = qui(c);
 }
 
-void dimensiona_griglia(modello& m, std::int32_t lunghezza) {
+void dimensiona_griglia(contesto& c, std::int32_t lunghezza) {
   try {
-    m.dimensiona(lunghezza);
+    c.m.dimensiona(lunghezza);
+    c.m.occupanti.clear();
+    if (c.avvisi()) c.m.occupanti.resize(c.m.celle.size());
   } catch (const std::bad_alloc&) {
     throw guasto("memoria insufficiente per una linea di " + std::to_string(lunghezza) + " m");
   }
+}
+
+std::int32_t lunghezza_linea(const modello& m) { return m.tabella[formato::voce_lunghezza].fine; }
+
+void annota_evento(contesto& c, std::int64_t indice, occupante::tipo cosa) {
+  if (indice < 0 || static_cast<std::size_t>(indice) >= c.m.occupanti.size()) return;
+  c.m.occupanti[static_cast<std::size_t>(indice)].evento = {cosa, qui(c)};
+}
+
+void annota_preavviso(contesto& c, std::int64_t indice, occupante::tipo cosa) {
+  if (indice < 0 || static_cast<std::size_t>(indice) >= c.m.occupanti.size()) return;
+  c.m.occupanti[static_cast<std::size_t>(indice)].preavviso = {cosa, qui(c)};
+}
+
+std::string descrivi_occupante(const contesto& c, const occupante& o) {
+  using tipo = occupante::tipo;
+  const char* cosa = nullptr;
+  switch (o.cosa) {
+    case tipo::nessuno: return {};
+    case tipo::segnale: cosa = "il segnale"; break;
+    case tipo::indicatore: cosa = "l'indicatore di velocita'"; break;
+    case tipo::cartello: cosa = "il cartello indicatore"; break;
+    case tipo::abbattimento: cosa = "l'abbattimento"; break;
+    case tipo::avviso_rallentamento: cosa = "l'avviso del rallentamento"; break;
+    case tipo::inizio_rallentamento: cosa = "l'inizio del rallentamento"; break;
+    case tipo::fine_rallentamento: cosa = "la fine del rallentamento"; break;
+    case tipo::preavviso_rallentamento: cosa = "i preavvisi del rallentamento"; break;
+    case tipo::fermata: cosa = "la fermata della stazione"; break;
+    case tipo::preavviso_segnale: cosa = "i preavvisi del segnale"; break;
+    case tipo::preavviso_fermata: cosa = "i preavvisi della stazione"; break;
+  }
+  std::string testo = std::string(cosa) + " della riga " + std::to_string(o.da.riga);
+  if (o.da.in_file != c.in_file) {
+    testo += " di " + (o.da.in_file == origine::file::linea ? c.file.linea : c.file.treno);
+  }
+  return testo;
 }
 
 bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine) {
@@ -162,6 +227,8 @@ bool oltre_la_griglia(const modello& m, std::int32_t p, std::int32_t margine) {
 
 seguito fuori_griglia(contesto& c, std::int32_t p) {
   registra(c, errore::oltre_la_griglia, p);
+  // Every record's position is its first value.
+  c.errore.origine_errore = al_valore(c, 0);
   return seguito::fuori_griglia;
 }
 
@@ -169,7 +236,12 @@ std::int64_t indice_cella(double quoziente) { return static_cast<std::int64_t>(f
 
 cella& cella_in(modello& m, std::int64_t indice) {
   if (indice < 0 || indice > m.n_celle || m.celle.empty()) throw guasto("cella fuori dalla griglia");
-  return m.celle[static_cast<std::size_t>(indice)];
+  const auto i = static_cast<std::size_t>(indice);
+  if (m.registro != nullptr) {
+    const occupanti_cella chi = i < m.occupanti.size() ? m.occupanti[i] : occupanti_cella{};
+    m.registro->voci.push_back({indice, m.celle[i], chi});
+  }
+  return m.celle[i];
 }
 
 void fuori_dai_limiti() { throw guasto("valore convertito fuori dai limiti del campo"); }

@@ -31,15 +31,22 @@ std::int64_t cella_avviso_rallentamento(std::int32_t x) {
   return indice_cella((static_cast<double>(x) - distanza_avviso) / 50 + 1);
 }
 
+std::int64_t cella_fine_rallentamento(std::int32_t x, std::int32_t l) {
+  return indice_cella((static_cast<double>(x) + l) / 50 + 1);
+}
+
+std::int64_t cella_prima_avviso(std::int32_t x) {
+  return indice_cella((static_cast<double>(x) - distanza_avviso) / 50);
+}
+
 std::int32_t memo_rallentamento(modello& m, std::int32_t x, std::int32_t v, std::int32_t l, std::int32_t f_tt,
                                 std::int32_t f_ta, std::int32_t d_v) {
   const bool avviso = x > senza_avviso_fino_a;
   if (!avviso) f_ta = 0;
-  const double da_avviso = static_cast<double>(x) - distanza_avviso;
   const std::int64_t a = cella_avviso_rallentamento(x);
   const std::int64_t s = cella_inizio_rallentamento(x);
-  const std::int64_t e = indice_cella((static_cast<double>(x) + l) / 50 + 1);
-  const std::int64_t h = indice_cella(da_avviso / 50);
+  const std::int64_t e = cella_fine_rallentamento(x, l);
+  const std::int64_t h = cella_prima_avviso(x);
 
   if (s < 0) return errore::posizione_negativa;
   if (e < 0 || e > m.n_celle) return errore::rallentamento_oltre_griglia;

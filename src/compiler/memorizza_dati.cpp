@@ -1,7 +1,6 @@
 #include "compiler/memorizza_dati.h"
 
 #include <exception>
-#include <optional>
 
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
@@ -12,15 +11,9 @@ namespace {
 // The generic failure: the parse ends, every description file still on disk
 // goes. `dove` is the bad item, when the reader pinned one.
 void fallimento_generico(lettura::contesto& c, const std::exception& causa,
-                         std::optional<testo_scenario::posizione_testo> dove) {
-  c.errore.codice_errore = errore::generico;
-  c.errore.origine_errore = {c.in_file, c.voce_chiave.riga, c.voce_chiave.colonna};
-  c.errore.causa_errore = causa.what();
-  // A bad item is pinned more precisely by the reader than by its record.
-  if (dove) {
-    c.errore.origine_errore.riga = dove->riga;
-    c.errore.origine_errore.colonna = dove->colonna;
-  }
+                         const testo_scenario::errore_lettura* lettura) {
+  if (!c.generico_registrato) lettura::registra_generico(c, causa, lettura);
+  lettura::raccogli(c, true);
   for (const std::string* percorso : {&c.file.linea, &c.file.treno}) lettura::elimina_descrizione(c, *percorso);
 }
 
@@ -28,7 +21,7 @@ void fallimento_generico(lettura::contesto& c, const std::exception& causa,
 
 void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const opzioni& o, modello& m,
                     errore_compilazione& e) {
-  lettura::contesto c{fs, file, o, m, e, origine::file::nessuno, {}, formato::voce_primo_cartello, {}};
+  lettura::contesto c{fs, file, o, m, e};
   // Only the input's own failures and the platform's become the generic
   // error. Anything else is a fault of the program: it goes up as it is, and
   // deletes nothing.
@@ -38,10 +31,11 @@ void memorizza_dati(piattaforma::file_system& fs, const sorgenti& file, const op
     if (!lettura::compila_linea(c)) return;
     lettura::compila_treno(c);
   } catch (const testo_scenario::errore_lettura& causa) {
-    fallimento_generico(c, causa, causa.dove());
+    fallimento_generico(c, causa, &causa);
   } catch (const lettura::guasto& causa) {
-    fallimento_generico(c, causa, std::nullopt);
+    fallimento_generico(c, causa, nullptr);
   }
+  m.registro = nullptr;
 }
 
 }  // namespace compilatore

@@ -30,9 +30,13 @@ std::int32_t memo_indicatori_v_max(modello& m, std::int32_t posizione, std::int3
 std::int32_t memo_segnale(modello& m, std::int32_t posizione, std::int32_t sx, std::int32_t s1, std::int32_t s2,
                           std::int32_t s3, std::int32_t rapp, std::int32_t dx, std::int32_t d1, std::int32_t d2,
                           std::int32_t d3, std::int32_t tempo);
-// The cells of a slowdown starting at x: its start, and its warning (-1 when it has none).
+// The cells of a slowdown starting at x: its start, its warning (-1 when it
+// has none), its end for a length l, and the first of the four cells before
+// its warning, counting down.
 std::int64_t cella_inizio_rallentamento(std::int32_t x);
 std::int64_t cella_avviso_rallentamento(std::int32_t x);
+std::int64_t cella_fine_rallentamento(std::int32_t x, std::int32_t l);
+std::int64_t cella_prima_avviso(std::int32_t x);
 std::int32_t memo_rallentamento(modello& m, std::int32_t x, std::int32_t v, std::int32_t l, std::int32_t f_tt,
                                 std::int32_t f_ta, std::int32_t d_v);
 

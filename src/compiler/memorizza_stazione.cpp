@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <string>
 
+#include "compiler/avvisi_lettura.h"
 #include "compiler/errori.h"
 #include "compiler/lettura_dati.h"
 
@@ -14,7 +15,14 @@ constexpr std::uint8_t tipo_senza_celle = 25;
 // The area of a station must end at least this far before the next one begins.
 constexpr std::int64_t distanza_minima = 350;
 
-void leggi_campi(lettore_voci& l, voce& v) {
+// The time as written, for the warnings.
+struct orario_scritto {
+  std::int32_t ore;
+  std::int32_t minuti;
+  std::int32_t secondi;
+};
+
+orario_scritto leggi_campi(lettore_voci& l, voce& v) {
   v.capolinea = l.leggi_byte();
   v.flag_lunghezza = l.leggi_byte();
   v.prolunga = l.leggi_byte();
@@ -31,6 +39,7 @@ void leggi_campi(lettore_voci& l, voce& v) {
   v.nome = l.leggi_testo();
   verifica_testo(v.nome);
   v.orario = converti_numero(static_cast<double>(std::int64_t{ore} * 3600 + std::int64_t{minuti} * 60 + secondi));
+  return {ore, minuti, secondi};
 }
 
 // The stretch of line the station occupies, by kind.
@@ -62,16 +71,31 @@ bool oltre_fine_griglia(const modello& m, const voce& v) {
   return v.inizio > limite || v.fine > limite;
 }
 
-void scrivi_preavvisi(modello& m, const voce& v) {
+void scrivi_preavvisi(contesto& c, const voce& v) {
   for (std::int32_t k = 1; k <= 4; ++k) {
     const double cella_preavviso = v.fine / 50.0 - k - 1;
-    if (cella_preavviso > 1) cella_in(m, indice_cella(cella_preavviso)).preavviso = formato::preavviso_fermata(k);
+    if (cella_preavviso > 1) {
+      const std::int64_t i = indice_cella(cella_preavviso);
+      cella_in(c.m, i).preavviso = formato::preavviso_fermata(k);
+      annota_preavviso(c, i, occupante::tipo::preavviso_fermata);
+    }
   }
+}
+
+// The stop point overwrites whatever the cell held: say what it erases.
+void avverti_se_cancella(contesto& c, const voce& v, std::int64_t i) {
+  if (!c.avvisi()) return;
+  const cella& cl = c.m.celle[static_cast<std::size_t>(i)];
+  if (libera(cl)) return;
+  std::string chi = descrivi_occupante(c, c.m.occupanti[static_cast<std::size_t>(i)].evento);
+  if (chi.empty()) chi = "l'evento " + std::to_string(cl.evento);
+  avverti(c, avviso::genere::voce_sovrascritta,
+          "la fermata della stazione " + citazione(v.nome) + " nella cella " + std::to_string(i) + " cancella " + chi);
 }
 
 }  // namespace
 
-seguito memorizza_stazione(contesto& c, lettore_voci& l, const std::string&) {
+seguito memorizza_stazione(contesto& c, lettore_voci& l, const std::string& chiave) {
   std::int32_t& n = c.n_stazione;
   // Stations fill the table upward, boards downward: an entry holding a board is never overwritten.
   if (n >= c.prossimo_cartello) return ferma(c, errore::troppe_stazioni);
@@ -79,11 +103,13 @@ seguito memorizza_stazione(contesto& c, lettore_voci& l, const std::string&) {
   const std::int32_t p = l.leggi_numero();
   v.progressiva = p;
   if (oltre_la_griglia(c.m, p, 800)) return fuori_griglia(c, p);
-  if (p % 50 != 0) return ferma(c, errore::stazione_non_multipla, p);
+  if (p % 50 != 0) return ferma_al_valore(c, errore::stazione_non_multipla, p, 0);
   v.tipo_stazione = l.leggi_byte();
   const std::int32_t lunghezza = l.leggi_numero();
-  if (lunghezza % 100 != 0) return ferma(c, errore::marciapiede_non_multiplo, p);
-  leggi_campi(l, v);
+  if (lunghezza % 100 != 0) return ferma_al_valore(c, errore::marciapiede_non_multiplo, p, 2);
+  c.valore_in_esame = al_valore(c, 13);  // the time, which must fit its field
+  const orario_scritto orario = leggi_campi(l, v);
+  c.valore_in_esame.reset();
   if (l.alla_fine()) {
     v = voce{};  // dropped whole: the entry was empty before
     return seguito::fine_file;
@@ -98,20 +124,32 @@ seguito memorizza_stazione(contesto& c, lettore_voci& l, const std::string&) {
   if (oltre_fine_griglia(c.m, v)) return ferma(c, errore::stazione_oltre_griglia, p);
 
   const std::uint8_t tipo = v.tipo_stazione;
-  if (tipo < tipo_senza_celle && tipo != 5 && tipo != 6) scrivi_preavvisi(c.m, v);
+  if (tipo < tipo_senza_celle && tipo != 5 && tipo != 6) scrivi_preavvisi(c, v);
   if (tipo < tipo_senza_celle) {
     const double fermata = v.fine / 50.0 - 1;
     if (fermata <= 1) return ferma(c, errore::fermata_troppo_vicina);
     // The stop point overwrites whatever the cell held.
-    cella& cl = cella_in(c.m, indice_cella(fermata));
+    const std::int64_t i = indice_cella(fermata);
+    cella& cl = cella_in(c.m, i);
+    avverti_se_cancella(c, v, i);
     cl.evento = evento::fermata;
     cl.dato1 = bassi_16(n);
+    annota_evento(c, i, occupante::tipo::fermata);
   }
   if (n > 1 && std::int64_t{v.inizio} - distanza_minima < c.m.tabella[static_cast<std::size_t>(n - 1)].fine) {
-    return ferma(c, errore::stazioni_troppo_vicine, p);
+    const seguito s = ferma(c, errore::stazioni_troppo_vicine, p);
+    c.errore.dettaglio = "l'area della stazione comincia a " + std::to_string(v.inizio) +
+                         " m, quella della precedente finisce a " +
+                         std::to_string(c.m.tabella[static_cast<std::size_t>(n - 1)].fine) + " m";
+    return s;
   }
   ++n;
   c.m.n_stazioni = n - 1;
+  if (c.avvisi()) {
+    avverti_se_oltre(c, chiave, p);
+    avverti_se_utf8(c, v.nome, 16);
+    avverti_orario_stazione(c, v, orario.ore, orario.minuti, orario.secondi);
+  }
   if (n >= c.prossimo_cartello) return ferma(c, errore::troppe_stazioni);
   return seguito::prosegui;
 }

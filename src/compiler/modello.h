@@ -48,6 +48,45 @@ struct origine_rallentamento {
   std::int32_t l = 0;
 };
 
+// Which item put an event or an approach code into a cell, for diagnostics.
+struct occupante {
+  enum class tipo : std::uint8_t {
+    nessuno,
+    segnale,
+    indicatore,
+    cartello,
+    abbattimento,
+    avviso_rallentamento,
+    inizio_rallentamento,
+    fine_rallentamento,
+    preavviso_rallentamento,
+    fermata,
+    preavviso_segnale,
+    preavviso_fermata,
+  };
+  tipo cosa = tipo::nessuno;
+  origine da;
+
+  bool noto() const { return cosa != tipo::nessuno; }
+};
+
+// The items behind one cell: its event and its approach code.
+struct occupanti_cella {
+  occupante evento;
+  occupante preavviso;
+};
+
+// The cells a record touched, each as it was before, so that a record that
+// fails can be undone; kept only while the compile goes on after errors.
+struct registro_celle {
+  struct voce_registro {
+    std::int64_t indice;
+    cella prima;
+    occupanti_cella occupanti_prima;
+  };
+  std::vector<voce_registro> voci;
+};
+
 // The compiled scenario, as the parser, the post-processing and the stamps leave it.
 struct modello {
   std::array<voce, voci_tabella> tabella{};
@@ -69,6 +108,10 @@ struct modello {
   std::int32_t n_stazioni = 0;
   std::int32_t n_cartelli = 0;
   std::int32_t n_segnali = 0;
+  // Per cell, who wrote it: sized only when the compile gives diagnostics.
+  std::vector<occupanti_cella> occupanti;
+  // While a record is read by a compile that goes on after errors: the cells it touches.
+  registro_celle* registro = nullptr;
 
   bool ha_griglia() const { return !celle.empty(); }
 

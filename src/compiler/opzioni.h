@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "compiler/avvisi.h"
+#include "compiler/errore_compilazione.h"
 
 namespace compilatore {
 
@@ -23,6 +24,13 @@ struct opzioni {
   bool elimina_descrizioni = true;
   // Where the parser puts its warnings; none are collected without one.
   std::vector<avviso>* avvisi = nullptr;
+  // When given, the compile goes on after an error, to find every error in
+  // one run: a record that fails is reported here, undone and skipped, so
+  // that the model is as if it were absent. The model and the error record
+  // of such a compile are for diagnostics only, never to be written; the
+  // main program never sets it, and a compile that meets no error builds
+  // the same model with it as without it.
+  std::vector<errore_raccolto>* errori = nullptr;
 };
 
 }  // namespace compilatore

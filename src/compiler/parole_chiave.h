@@ -46,6 +46,12 @@ using tabella_chiavi = std::span<const parola_chiave>;
 seguito leggi_record(tabella_chiavi tabella, contesto& c, testo_scenario::lettore_voci& l,
                      const std::string& chiave);
 
+// The same for one keyword item as the loops read it: in a compile that goes
+// on after errors a record that fails is reported, undone and skipped, and
+// the reading goes on after it (prosegui) unless nothing more can be checked
+// (fermati).
+seguito leggi_voce(tabella_chiavi tabella, contesto& c, testo_scenario::lettore_voci& l, const std::string& chiave);
+
 // Whether the keyword passes the test of any record of the table.
 bool riconosciuta(tabella_chiavi tabella, std::string_view chiave);
 

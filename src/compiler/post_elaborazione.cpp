@@ -20,8 +20,8 @@ constexpr std::int32_t ricerca_segnale = 12;    // cells after a slowdown end se
 // The grid seen by the pass: every access is bounded by its last cell.
 class griglia {
  public:
-  griglia(modello& m, errore_compilazione& e)
-      : m_(m), e_(e), ultima_(static_cast<std::int32_t>(m.celle.size()) - 1) {}
+  griglia(modello& m, errore_compilazione& e, std::vector<errore_raccolto>* raccolti, std::size_t avvisi)
+      : m_(m), e_(e), raccolti_(raccolti), avvisi_(avvisi), ultima_(static_cast<std::int32_t>(m.celle.size()) - 1) {}
 
   std::int32_t ultima() const { return ultima_; }
   cella& cella_di(std::int32_t i) { return m_.celle[static_cast<std::size_t>(i)]; }
@@ -52,11 +52,20 @@ class griglia {
     e_.codice_errore = codice;
     e_.posizione_errore = i * 50;
     e_.origine_errore = m_.origine_di_rallentamento(rallentamento);
+    if (raccolti_ != nullptr) {
+      errore_compilazione proprio;
+      proprio.codice_errore = codice;
+      proprio.posizione_errore = i * 50;
+      proprio.origine_errore = e_.origine_errore;
+      raccolti_->push_back({proprio, avvisi_, false});
+    }
   }
 
  private:
   modello& m_;
   errore_compilazione& e_;
+  std::vector<errore_raccolto>* raccolti_;
+  std::size_t avvisi_;
   std::int32_t ultima_;
 };
 
@@ -153,9 +162,9 @@ void intorno_al_rallentamento(griglia& g, std::int32_t c) {
 
 std::int16_t minimo(std::int16_t x, std::int16_t y) { return x > y ? y : x; }
 
-void post_elabora(modello& m, errore_compilazione& e) {
+void post_elabora(modello& m, errore_compilazione& e, std::vector<errore_raccolto>* raccolti, std::size_t avvisi) {
   if (!m.ha_griglia()) return;
-  griglia g(m, e);
+  griglia g(m, e, raccolti, avvisi);
   const std::int32_t ultima = g.ultima();  // read once: the pass never grows the grid
   // The last two cells never trigger a step.
   for (std::int32_t c = 1; c <= ultima - 2; ++c) {

@@ -92,6 +92,9 @@ class file_system {
   // Creates the folder and every missing folder above it; a folder that is
   // already there is no failure, a file in its place is.
   virtual esito crea_cartella(const std::string& percorso) = 0;
+  // Whether a file could be made in the folder, or the folder made where it
+  // is missing, without changing anything: a failure says why not.
+  virtual esito cartella_scrivibile(const std::string& percorso) = 0;
 };
 
 // Several files replaced together. Each content goes to a temporary file of

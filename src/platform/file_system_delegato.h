@@ -45,6 +45,7 @@ class file_system_delegato : public file_system {
     return sotto_.blocca(cartella, attesa, blocco);
   }
   esito crea_cartella(const std::string& percorso) override { return sotto_.crea_cartella(percorso); }
+  esito cartella_scrivibile(const std::string& percorso) override { return sotto_.cartella_scrivibile(percorso); }
 
   file_system& sotto() const { return sotto_; }
 

@@ -114,9 +114,15 @@ esito file_system_memoria::crea_cartella(const std::string& percorso) {
   if (file.contains(percorso)) {
     return esito::errore(percorso, "esiste gia' un file con questo nome");
   }
+  if (sola_lettura.contains(percorso)) return esito::errore(percorso, "permesso negato");
   cartelle.insert(percorso);
   return esito::ok();
 }
 
+esito file_system_memoria::cartella_scrivibile(const std::string& percorso) {
+  if (file.contains(percorso)) return esito::errore(percorso, "non e' una cartella");
+  if (sola_lettura.contains(percorso)) return esito::errore(percorso, "permesso negato");
+  return esito::ok();
+}
 
 }  // namespace piattaforma

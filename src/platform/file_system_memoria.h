@@ -24,13 +24,16 @@ class file_system_memoria : public file_system {
   // Held at once, or refused at once when the folder is in `occupate`.
   esito blocca(const std::string& cartella, std::chrono::milliseconds attesa,
                std::unique_ptr<blocco_cartella>& blocco) override;
+  // Every folder can be written and made, except those a test marks.
   esito crea_cartella(const std::string& percorso) override;
+  esito cartella_scrivibile(const std::string& percorso) override;
 
   std::map<std::string, std::string> file;
-  std::set<std::string> eseguibili;   // the files marked runnable
-  std::set<std::string> occupate;     // folders another run holds for longer than any wait
-  std::map<std::string, int> tenute;  // how many holds each folder has now
-  std::set<std::string> cartelle;     // the folders made; files need none to be written
+  std::set<std::string> eseguibili;    // the files marked runnable
+  std::set<std::string> occupate;      // folders another run holds for longer than any wait
+  std::map<std::string, int> tenute;   // how many holds each folder has now
+  std::set<std::string> cartelle;      // the folders made; files need none to be written
+  std::set<std::string> sola_lettura;  // folders where nothing can be made
 };
 
 }  // namespace piattaforma

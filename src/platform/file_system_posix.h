@@ -21,6 +21,7 @@ class file_system_posix : public file_system {
   esito blocca(const std::string& cartella, std::chrono::milliseconds attesa,
                std::unique_ptr<blocco_cartella>& blocco) override;
   esito crea_cartella(const std::string& percorso) override;
+  esito cartella_scrivibile(const std::string& percorso) override;
 };
 
 }  // namespace piattaforma

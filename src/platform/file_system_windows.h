@@ -26,6 +26,7 @@ class file_system_windows : public file_system {
 
   static constexpr const char* nome_file_blocco = "scenario.blocco";
   esito crea_cartella(const std::string& percorso) override;
+  esito cartella_scrivibile(const std::string& percorso) override;
 };
 
 }  // namespace piattaforma

@@ -9,8 +9,25 @@ namespace {
 
 bool spazio(char c) { return c == ' ' || c == '\t'; }
 bool cifra(char c) { return c >= '0' && c <= '9'; }
+bool lettera(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// An item is quoted in a message up to this many characters.
+constexpr std::size_t citazione_massima = 40;
+
+// A time written the way clocks show it, 08:12 or 08:12:00.
+bool come_orario(std::string_view voce) {
+  return voce.find(':') != std::string_view::npos && !voce.empty() && cifra(voce.front());
+}
 
 }  // namespace
+
+std::string citazione(std::string_view testo) {
+  std::string tra_apici(1, '\'');
+  tra_apici.append(testo.substr(0, citazione_massima));
+  if (testo.size() > citazione_massima) tra_apici.append("...");
+  tra_apici.push_back('\'');
+  return tra_apici;
+}
 
 void lettore_voci::salta_spazi() {
   while (pos_ < testo_.size() && spazio(testo_[pos_])) ++pos_;
@@ -19,22 +36,53 @@ void lettore_voci::salta_spazi() {
 void lettore_voci::inizia_voce() {
   // A failed read at the end names the end, not the item before it.
   inizio_voce_ = qui();
-  if (alla_fine()) fallisci("lettura oltre la fine del file");
+  if (alla_fine()) throw errore_lettura("lettura oltre la fine del file", inizio_voce_, {}, true);
   salta_spazi();
   inizio_voce_ = qui();
+  inizio_byte_ = pos_;
+  inizi_[voci_lette_ % voci_ricordate] = inizio_voce_;
+  ++voci_lette_;
+}
+
+posizione_testo lettore_voci::inizio_voce_numero(std::uint64_t numero) const {
+  if (numero >= voci_lette_ || voci_lette_ - numero > voci_ricordate) return inizio_voce_;
+  return inizi_[numero % voci_ricordate];
 }
 
 bool lettore_voci::consuma_fine_riga() {
   const std::size_t lunghezza = lunghezza_fine_riga(testo_, pos_);
   if (lunghezza == 0) return false;
+  ultima_fine_riga_ = qui();
   pos_ += lunghezza;
   ++riga_;
   inizio_riga_ = pos_;
   return true;
 }
 
+void lettore_voci::salta_riga() {
+  while (pos_ < testo_.size() && !fine_riga(testo_[pos_])) ++pos_;
+  consuma_fine_riga();
+}
+
+std::string lettore_voci::descrivi_trovato() const {
+  std::size_t fine = inizio_byte_;
+  while (fine < testo_.size() && testo_[fine] != ',' && !fine_riga(testo_[fine])) ++fine;
+  std::string_view voce = testo_.substr(inizio_byte_, fine - inizio_byte_);
+  while (!voce.empty() && spazio(voce.back())) voce.remove_suffix(1);
+  if (come_orario(voce)) {
+    return "l'orario " + citazione(voce) + ": ore, minuti e secondi vanno scritti come tre numeri";
+  }
+  const bool con_punto = voce.find('.') != std::string_view::npos;
+  if (con_punto && std::any_of(voce.begin(), voce.end(), cifra) && std::none_of(voce.begin(), voce.end(), lettera)) {
+    return "il numero con la virgola " + citazione(voce) + ": i valori sono numeri interi";
+  }
+  if (!voce.empty() && voce.front() == '+') return citazione(voce) + ": un numero positivo si scrive senza segno";
+  if (std::any_of(voce.begin(), voce.end(), lettera)) return "la parola " + citazione(voce);
+  return citazione(voce);
+}
+
 void lettore_voci::fallisci(const std::string& messaggio) const {
-  throw errore_lettura(messaggio, inizio_voce_);
+  throw errore_lettura(messaggio, inizio_voce_, descrivi_trovato());
 }
 
 std::string lettore_voci::leggi_testo() {

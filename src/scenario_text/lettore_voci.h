@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace testo_scenario {
 
@@ -18,12 +20,19 @@ struct posizione_testo {
 // The compiler turns it into its generic error.
 class errore_lettura : public std::runtime_error {
  public:
-  errore_lettura(const std::string& messaggio, posizione_testo dove)
-      : std::runtime_error(messaggio), dove_(dove) {}
+  errore_lettura(const std::string& messaggio, posizione_testo dove, std::string trovato = {}, bool alla_fine = false)
+      : std::runtime_error(messaggio), dove_(dove), trovato_(std::move(trovato)), alla_fine_(alla_fine) {}
   posizione_testo dove() const { return dove_; }
+  // What stood where the value was wanted, in words for an author ("la
+  // parola 'abc'"); empty when the message says it all.
+  const std::string& trovato() const { return trovato_; }
+  // The read was past the end of the file: nothing after it can be read.
+  bool alla_fine() const { return alla_fine_; }
 
  private:
   posizione_testo dove_;
+  std::string trovato_;
+  bool alla_fine_;
 };
 
 // Reads a description file as a stream of comma-separated items.
@@ -59,6 +68,22 @@ class lettore_voci {
   posizione_testo inizio_voce() const { return inizio_voce_; }
   // Where the next item would begin (blanks not yet skipped).
   posizione_testo qui() const { return {riga_, static_cast<std::int32_t>(pos_ - inizio_riga_ + 1)}; }
+  // How many items have been begun so far; the first is number 0.
+  std::uint64_t voci_lette() const { return voci_lette_; }
+  // Where item `numero` began, while it is one of the last voci_ricordate
+  // items; otherwise where the last item began.
+  posizione_testo inizio_voce_numero(std::uint64_t numero) const;
+  // Where the last line end that a read consumed stood: just after the last
+  // character of that line.
+  posizione_testo ultima_fine_riga() const { return ultima_fine_riga_; }
+  // Goes on from the start of the next line, whatever is left of this one.
+  void salta_riga();
+  // Goes back to the start of the last item begun, to read it again; for
+  // an item on which a read failed, which never spans a line end.
+  void riprendi_dalla_voce() { pos_ = inizio_byte_; }
+
+  // As many items as the longest record reads after its keyword, and more.
+  static constexpr std::size_t voci_ricordate = 32;
 
   std::string leggi_testo();
   std::int32_t leggi_numero();      // signed 32-bit
@@ -73,12 +98,22 @@ class lettore_voci {
   bool consuma_fine_riga();
   [[noreturn]] void fallisci(const std::string& messaggio) const;
 
+  // The item at the current position as an author would name it.
+  std::string descrivi_trovato() const;
+
   std::string_view testo_;
   std::size_t pos_ = 0;
   std::int32_t riga_ = 1;
   std::size_t inizio_riga_ = 0;
   posizione_testo inizio_voce_;
+  std::size_t inizio_byte_ = 0;  // where the last item's text begins
+  posizione_testo ultima_fine_riga_;
+  std::uint64_t voci_lette_ = 0;
+  std::array<posizione_testo, voci_ricordate> inizi_{};
 };
+
+// An author's text quoted in a message, cut when long: 'abc', 'abcd...'.
+std::string citazione(std::string_view testo);
 
 // The keyword tests: `parola` occurs in `voce`, ignoring ASCII letter case...
 bool contiene(std::string_view voce, std::string_view parola);

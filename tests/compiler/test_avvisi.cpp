@@ -7,6 +7,7 @@
 #include "compiler/avvisi.h"
 #include "compiler/errori.h"
 #include "compiler/post_elaborazione.h"
+#include "conta_memoria.h"
 #include "formato/scrivi_binari.h"
 #include "prova_parser.h"
 
@@ -53,41 +54,24 @@ TEST(Avvisi, SuggestsOnlyOneNearKeyword) {
 }
 
 // The parser's warnings, on small files.
+struct atteso {
+  avviso::genere tipo;
+  origine dove;
+  std::string testo;
+};
+
 struct caso_avvisi {
   const char* nome;
   std::string linea;
   std::string treno;
-  std::vector<avviso> attesi;
+  std::vector<atteso> attesi;
 };
 
-avviso sconosciuta(origine::file f, std::int32_t riga, std::int32_t colonna, std::string voce, std::string vicina = "") {
-  avviso a;
-  a.tipo = avviso::genere::voce_sconosciuta;
-  a.dove = {f, riga, colonna};
-  a.voce = std::move(voce);
-  a.suggerimento = std::move(vicina);
-  return a;
-}
+constexpr auto L = origine::file::linea;
+constexpr auto T = origine::file::treno;
+using genere = avviso::genere;
 
-avviso indietro(origine::file f, std::int32_t riga, std::string voce, std::int32_t p, std::int32_t precedente) {
-  avviso a;
-  a.tipo = avviso::genere::posizione_indietro;
-  a.dove = {f, riga, 1};
-  a.voce = std::move(voce);
-  a.posizione = p;
-  a.precedente = precedente;
-  return a;
-}
-
-avviso perso(origine::file f, std::int32_t riga, std::string voce) {
-  avviso a;
-  a.tipo = avviso::genere::record_perso;
-  a.dove = {f, riga, 1};
-  a.voce = std::move(voce);
-  return a;
-}
-
-void confronta(const std::vector<avviso>& trovati, const std::vector<avviso>& attesi) {
+void confronta(const std::vector<avviso>& trovati, const std::vector<atteso>& attesi) {
   ASSERT_EQ(trovati.size(), attesi.size());
   for (std::size_t i = 0; i < attesi.size(); ++i) {
     SCOPED_TRACE(i);
@@ -95,43 +79,64 @@ void confronta(const std::vector<avviso>& trovati, const std::vector<avviso>& at
     EXPECT_EQ(trovati[i].dove.in_file, attesi[i].dove.in_file);
     EXPECT_EQ(trovati[i].dove.riga, attesi[i].dove.riga);
     EXPECT_EQ(trovati[i].dove.colonna, attesi[i].dove.colonna);
-    EXPECT_EQ(trovati[i].voce, attesi[i].voce);
-    EXPECT_EQ(trovati[i].suggerimento, attesi[i].suggerimento);
-    EXPECT_EQ(trovati[i].posizione, attesi[i].posizione);
-    EXPECT_EQ(trovati[i].precedente, attesi[i].precedente);
+    EXPECT_EQ(trovati[i].testo, attesi[i].testo);
   }
 }
-
-constexpr auto L = origine::file::linea;
-constexpr auto T = origine::file::treno;
 
 TEST(Avvisi, ParserWarnsAboutWhatTheFormatSilentlyIgnores) {
   const caso_avvisi casi[] = {
       {"headers, comments and blank lines are meant to match nothing",
        "[generale]\r\nlunghezza percorso, 152000\r\n--- nota ---\r\n[curve]\r\n-- x --\r\n\r\n[pendenze]\r\n[fine]\r\n",
-       file_treno("[segnali]\r\n---- nota ----\r\n"), {}},
+       file_treno("[segnali]\r\n---- nota ----\r\n"),
+       {}},
       {"one warning per line: the values of an unknown keyword are not warned about again",
-       file_linea("pendenze, 5000, -8\r\n"), file_treno("sabbia, 200, 7\r\n"),
-       {sconosciuta(L, 4, 1, "pendenze", "pendenza"), sconosciuta(T, 2, 14, "7")}},
+       file_linea("pendenze, 5000, -8\r\n"),
+       file_treno("sabbia, 200, 7\r\n"),
+       {{genere::voce_sconosciuta, {L, 4, 1}, "voce 'pendenze' non riconosciuta, ignorata; forse 'pendenza'?"},
+        {genere::voce_sconosciuta, {T, 2, 14}, "voce '7' non riconosciuta, ignorata"}}},
       {"an unknown keyword of the general section is compared with the general keywords",
-       "[generale]\r\nlunghezza percorso, 152000\r\nsfondo uni, 1\r\n[curve]\r\n[fine]\r\n", file_treno(""),
-       {sconosciuta(L, 3, 1, "sfondo uni", "sfondo uno")}},
-      {"gradients and curves going back",
+       "[generale]\r\nlunghezza percorso, 152000\r\nsfondo uni, 1\r\n[curve]\r\n[fine]\r\n",
+       file_treno(""),
+       {{genere::voce_sconosciuta, {L, 3, 1}, "voce 'sfondo uni' non riconosciuta, ignorata; forse 'sfondo uno'?"}}},
+      {"gradients and curves going back say what they do",
        file_linea("pendenza, 4000, 5\r\npendenza, 2000, 0\r\npendenza, 6000, 0\r\n"
-                  "curvas3, 1900, 600\r\ncurvad3, 2400, 300\r\ncurvad3, 2700, 300\r\n"),
+                  "curvas3, 1900, 600\r\ncurvad3, 2400, 300\r\ncurvad3, 2700, 300\r\ncurvad3, 2800, 100\r\n"),
        file_treno(""),
        // The third curve starts where the second, laid over the first, ends: no warning.
-       {indietro(L, 5, "pendenza", 2000, 4000), indietro(L, 8, "curvad3", 2400, 2500)}},
-      {"speeds and adhesion going back",
-       file_linea(""), file_treno("velocita, 0, 100\r\nvelocita, 100, 90\r\nvelocita, 50, 80\r\n"
-                                  "aderenza, 3000, 90\r\naderenza, 1000, 80\r\n"),
-       {indietro(T, 4, "velocita", 50, 100), indietro(T, 6, "aderenza", 1000, 3000)}},
+       {{genere::fuori_ordine,
+         {L, 5, 1},
+         "'pendenza' a 2000 m viene dopo la voce a 4000 m: la pendenza di 0 per mille vale da 4050 m a 6000 m"},
+        {genere::fuori_ordine,
+         {L, 8, 1},
+         "'curvad3' a 2400 m comincia prima della fine della curva precedente, a 2500 m: gira solo da 2500 m a 2700 m"},
+        {genere::fuori_ordine,
+         {L, 10, 1},
+         "'curvad3' a 2800 m comincia prima della fine della curva precedente, a 3000 m: non ha effetto, perche' "
+         "finisce dentro la precedente"}}},
+      {"speeds and adhesion going back, to the end of the line or replaced at once",
+       file_linea(""),
+       file_treno("velocita, 0, 100\r\nvelocita, 100, 90\r\nvelocita, 50, 80\r\nvelocita, 60, 70\r\n"
+                  "aderenza, 3000, 90\r\naderenza, 1000, 80\r\n"),
+       {{genere::fuori_ordine,
+         {T, 4, 1},
+         "'velocita' a 50 m viene dopo la voce a 100 m: il limite di 80 km/h vale da 150 m a 200 m"},
+        {genere::fuori_ordine,
+         {T, 5, 1},
+         "'velocita' a 60 m viene dopo la voce a 100 m: il limite di 70 km/h vale da 200 m alla fine della linea"},
+        {genere::fuori_ordine,
+         {T, 7, 1},
+         "'aderenza' a 1000 m viene dopo la voce a 3000 m: l'aderenza 80 vale da 3050 m alla fine della linea"}}},
       {"a record cut off by the end of either file",
-       "[generale]\r\nlunghezza percorso, 152000\r\n[curve]\r\npendenza, 0, 1\r\n", "[generale]\r\nsabbia, 200",
-       {perso(L, 4, "pendenza"), perso(T, 2, "sabbia")}},
+       "[generale]\r\nlunghezza percorso, 152000\r\n[curve]\r\npendenza, 0, 1\r\n",
+       "[generale]\r\nsabbia, 200",
+       {{genere::record_perso, {L, 4, 1}, "'pendenza' ignorato: il file non termina con \"[fine]\""},
+        {genere::record_perso, {T, 2, 1}, "'sabbia' ignorato: il file non termina con \"[fine]\""}}},
       {"a chainage record cut off in the general section",
-       "[generale]\r\nlunghezza percorso, 152000\r\nprogressiva chilometrica uno, 0, 0, 0", file_treno(""),
-       {perso(L, 3, "progressiva chilometrica uno")}},
+       "[generale]\r\nlunghezza percorso, 152000\r\nprogressiva chilometrica uno, 0, 0, 0",
+       file_treno(""),
+       {{genere::record_perso,
+         {L, 3, 1},
+         "'progressiva chilometrica uno' ignorato: il file non termina con \"[fine]\""}}},
   };
   for (const auto& caso : casi) {
     SCOPED_TRACE(caso.nome);
@@ -139,6 +144,8 @@ TEST(Avvisi, ParserWarnsAboutWhatTheFormatSilentlyIgnores) {
     std::vector<avviso> avvisi;
     p.o.avvisi = &avvisi;
     p.esegui(caso.linea, caso.treno);
+    // These fixtures are about single records: a service without stations is told about elsewhere.
+    std::erase_if(avvisi, [](const avviso& a) { return a.tipo == genere::servizio_vuoto; });
     confronta(avvisi, caso.attesi);
   }
 }
@@ -157,6 +164,25 @@ TEST(Avvisi, WithoutASinkTheCompiledModelIsTheSame) {
   EXPECT_EQ(formato::contenuto_celle(senza.m.celle), formato::contenuto_celle(con.m.celle));
   EXPECT_EQ(formato::contenuto_tabella(senza.m.tabella), formato::contenuto_tabella(con.m.tabella));
   EXPECT_EQ(formato::contenuto_tracciato(senza.m.punti), formato::contenuto_tracciato(con.m.punti));
+}
+
+TEST(Avvisi, ATenMegabyteKeywordIsComparedWithNoKeywordAtAll) {
+  constexpr std::string_view parole[] = {"segnale", "sabbia", "percentuale massa frenata"};
+  const auto enorme = std::string(10'000'000, 'x');  // NOLINT(bugprone-string-constructor): meant
+  const std::size_t prima = conta_memoria::in_uso();
+  conta_memoria::azzera_picco();
+  EXPECT_EQ(compilatore::parola_vicina(enorme, parole), "");
+  if (conta_memoria::misura_attiva()) {
+    EXPECT_LT(conta_memoria::picco() - prima, 1024u);
+  }
+  // Near a keyword in length, it is compared with two rows, not a table.
+  const std::string lunga(30, 'y');
+  conta_memoria::azzera_picco();
+  const std::size_t prima_lunga = conta_memoria::in_uso();
+  EXPECT_EQ(compilatore::distanza_modifica(lunga, parole[2]), 30);  // 25 changes, 5 deletions
+  if (conta_memoria::misura_attiva()) {
+    EXPECT_LT(conta_memoria::picco() - prima_lunga, 1024u);
+  }
 }
 
 // Errors found on the grid after the parse name the record of their slowdown.

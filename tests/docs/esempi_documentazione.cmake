@@ -40,8 +40,8 @@ if(NOT errori STREQUAL "")
 endif()
 
 # The mistake the guide shows, and the diagnostic it shows for it.
-string(REGEX MATCH "\n    (docs/esempio/Colle_Alto_101-.txt:[^\n]+)\n    ([^\n]+)\n    \\^\n" esempio "${guida}")
-set(diagnostica "${CMAKE_MATCH_1}\n${CMAKE_MATCH_2}\n^\n")
+string(REGEX MATCH "\n    (docs/esempio/Colle_Alto_101-.txt:[^\n]+)\n    ([^\n]+)\n    \\^\n    (compila_scenario:[^\n]+)\n" esempio "${guida}")
+set(diagnostica "${CMAKE_MATCH_1}\n${CMAKE_MATCH_2}\n^\n${CMAKE_MATCH_3}\n")
 file(READ "${LAVORO}/${treno}" servizio)
 string(REPLACE "segnale,    5500," "segnale,    1650," sbagliato "${servizio}")
 file(WRITE "${LAVORO}/${treno}" "${sbagliato}")

@@ -267,4 +267,27 @@ TEST(FileSystemPosix, MakesEveryMissingFolderAndNamesTheFileInTheWay) {
   EXPECT_EQ(in_mezzo.messaggio(), cartella / "a/file" + ": " + std::strerror(ENOTDIR));
 }
 
+// Whether a folder could be written is told without making anything; a file
+// where a folder goes is refused by both.
+TEST(FileSystemPosix, FoldersAreMadeOnTheWayDownAndCheckedWithoutMakingThem) {
+  cartella_temporanea cartella;
+  piattaforma::file_system_posix fs;
+  const std::string nuova = (cartella.percorso() / "a" / "b" / "c").string();
+  EXPECT_TRUE(fs.cartella_scrivibile(nuova).riuscito());
+  EXPECT_FALSE(std::filesystem::exists(cartella.percorso() / "a"));
+  EXPECT_TRUE(fs.crea_cartella(nuova).riuscito());
+  EXPECT_TRUE(std::filesystem::is_directory(nuova));
+  EXPECT_TRUE(fs.crea_cartella(nuova + "/").riuscito());  // already there
+
+  const std::string file = (cartella.percorso() / "un_file").string();
+  ASSERT_TRUE(sostituisci_file(fs, file, "x").riuscito());
+  for (const std::string& sotto : {file, file + "/d"}) {
+    SCOPED_TRACE(sotto);
+    const piattaforma::esito scrivibile = fs.cartella_scrivibile(sotto);
+    EXPECT_FALSE(scrivibile.riuscito());
+    EXPECT_NE(scrivibile.messaggio().find(file), std::string::npos) << scrivibile.messaggio();
+    EXPECT_FALSE(fs.crea_cartella(sotto).riuscito());
+  }
+}
+
 }  // namespace

@@ -24,7 +24,8 @@ struct azioni_autore {
   }
 
   lettura_argomenti leggi(richiesta r, const opzioni_comuni& letti) const {
-    const bool di_compilazione = letti.uscita || r.senza_tracciato || r.solo_verifica || r.rigoroso || r.documenti;
+    const bool di_compilazione =
+        letti.uscita || r.senza_tracciato || r.solo_verifica || r.rigoroso || r.documenti || r.sarif;
     if (spiega && nuovo) return rifiuta("--spiega e --nuovo non vanno insieme");
     if (sovrascrivi && !nuovo) return rifiuta("--sovrascrivi vale solo con --nuovo");
     if (di_compilazione)
@@ -48,6 +49,10 @@ struct azioni_autore {
 
 lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
   richiesta r;
+  std::vector<std::string> restanti(argomenti.begin(), argomenti.end());
+  const opzione_con_valore sarif = togli_opzione(restanti, "--sarif", "--sarif vuole il nome di un file");
+  if (sarif.errore) return rifiuta(*sarif.errore);
+  r.sarif = sarif.valore;
   azioni_autore autore;
   const auto propria = [&r, &autore](std::string_view a) {
     if (a == "--no-geometry") {
@@ -64,7 +69,7 @@ lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
     return true;
   };
   opzioni_comuni letti;
-  const auto errore = leggi_opzioni(argomenti, "--output vuole una cartella", propria, letti);
+  const auto errore = leggi_opzioni(restanti, "--output vuole una cartella", propria, letti);
   if (errore) return rifiuta(*errore);
   if (letti.aiuto) r.cosa = richiesta::azione::aiuto;
   if (letti.versione) r.cosa = richiesta::azione::versione;
@@ -81,7 +86,7 @@ lettura_argomenti leggi_argomenti(std::span<const std::string> argomenti) {
 
 std::string testo_uso() {
   return "uso: compila_scenario FILE_LINEA FILE_SERVIZIO [--output CARTELLA] [--no-geometry] [--check] [--strict]"
-         " [--documenti]\n"
+         " [--documenti] [--sarif FILE]\n"
          "     compila_scenario --nuovo CARTELLA BASE CODICE [--sovrascrivi]\n"
          "     compila_scenario --spiega NUMERO";
 }
@@ -95,13 +100,15 @@ std::string testo_aiuto() {
          "  FILE_LINEA        BASE_linea.txt\n"
          "  FILE_SERVIZIO     BASE_CODICE-.txt, con la stessa BASE\n"
          "  --output CARTELLA dove scrivere BASE_linea.dat, BASE_CODICE.sim e BASE_CODICE.dat\n"
-         "                    (in mancanza, la cartella del file della linea)\n"
+         "                    (in mancanza, la cartella del file della linea); creata se manca\n"
          "  --no-geometry     senza il tracciato: BASE_linea.dat non viene scritto ne' toccato\n"
-         "  --check           compila soltanto, senza scrivere alcun file\n"
+         "  --check           compila e controlla che la cartella si possa scrivere, senza scrivere\n"
+         "                    alcun file\n"
          "  --strict          un avviso conta come un errore\n"
          "  --documenti       scrive anche la scheda treno, l'ordine di rallentamento e le note\n"
          "                    (BASE_CODICE_scheda_treno.txt, _rallentamenti.txt, _note.txt), con\n"
          "                    i dati di BASE_CODICE_documenti.txt accanto al file della linea\n"
+         "  --sarif FILE      scrive errori e avvisi anche in FILE, in formato SARIF 2.1.0 per gli editor\n"
          "  --help, --version\n"
          "\n"
          "  --nuovo CARTELLA BASE CODICE\n"
@@ -110,8 +117,9 @@ std::string testo_aiuto() {
          "                    che ci sono gia' se non con --sovrascrivi\n"
          "  --spiega NUMERO   che cosa vuol dire l'errore NUMERO, un esempio e come correggerlo\n"
          "\n"
-         "I file dell'autore non vengono mai modificati. Uscita: 0 riuscito, 1 errori nello scenario\n"
-         "o nella scrittura, 2 uso sbagliato.\n";
+         "Ogni errore dei file viene mostrato, fino a 50; ogni avviso ha un nome, avviso[nome], spiegato nel\n"
+         "manuale degli avvisi. I file dell'autore non vengono mai modificati. Uscita: 0 riuscito, 1 errori\n"
+         "nello scenario o nella scrittura, 2 uso sbagliato.\n";
 }
 
 }  // namespace strumento_compila

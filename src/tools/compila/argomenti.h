@@ -25,6 +25,7 @@ struct richiesta {
   bool solo_verifica = false;                  // --check
   bool rigoroso = false;                       // --strict
   bool documenti = false;                      // --documenti
+  std::optional<std::string> sarif;            // --sarif FILE: the diagnostics for editors
   std::string errore_da_spiegare;              // --spiega N: N as written
   scenario_nuovo nuovo;                        // --nuovo
 };

@@ -1,74 +1,131 @@
 #include "tools/compila/compilazione_autore.h"
 
-#include <map>
-#include <optional>
+#include <algorithm>
 
-#include "compiler/compilatore.h"
 #include "compiler/errori.h"
-#include "tools/compila/diagnostica.h"
 
 namespace strumento_compila {
 namespace {
 
-// The author's two files, read once and only when a diagnostic shows a line of them.
-class sorgenti_autore {
- public:
-  sorgenti_autore(piattaforma::file_system& fs, const scenario_autore& s) : fs_(fs), s_(s) {}
+using compilatore::errore_compilazione;
+using compilatore::errore_raccolto;
+using compilatore::origine;
 
-  const std::string& nome(compilatore::origine::file f) const {
-    return f == compilatore::origine::file::treno ? s_.treno : s_.linea;
-  }
-
-  const std::optional<std::string>& testo(compilatore::origine::file f) {
-    auto trovato = letti_.find(f);
-    if (trovato != letti_.end()) return trovato->second;
-    std::string contenuto;
-    std::optional<std::string> letto;
-    if (fs_.leggi(nome(f), contenuto).riuscito()) letto = std::move(contenuto);
-    return letti_.emplace(f, std::move(letto)).first->second;
-  }
-
-  std::string diagnostica_in(const compilatore::origine& o, std::string_view messaggio) {
-    return diagnostica(nome(o.in_file), punto_sorgente{o.riga, o.colonna}, messaggio, testo(o.in_file));
-  }
-
- private:
-  piattaforma::file_system& fs_;
-  const scenario_autore& s_;
-  std::map<compilatore::origine::file, std::optional<std::string>> letti_;
-};
+const std::string& nome_file(const scenario_autore& s, origine::file f) {
+  return f == origine::file::treno ? s.treno : s.linea;
+}
 
 // The file an error with no place in a file concerns.
-compilatore::origine::file file_senza_posto(std::int32_t numero) {
+origine::file file_senza_posto(std::int32_t numero) {
   // The reserved places are taken, when no record of the files did it, by a
   // point the post-processing placed for a slowdown.
   if (numero == compilatore::errore::segnaposto_occupati || numero == compilatore::errore::codici_occupati) {
-    return compilatore::origine::file::treno;
+    return origine::file::treno;
   }
-  return compilatore::origine::file::linea;
+  return origine::file::linea;
 }
 
-std::string rapporto_errore(sorgenti_autore& s, const compilatore::errore_compilazione& e) {
-  const std::string messaggio = messaggio_errore(e.codice_errore, e.posizione_errore, e.causa_errore);
-  if (e.origine_errore.nota()) return s.diagnostica_in(e.origine_errore, messaggio);
-  return diagnostica(s.nome(file_senza_posto(e.codice_errore)), std::nullopt, messaggio, std::nullopt);
+diagnostico di_errore(const scenario_autore& s, const errore_compilazione& e) {
+  diagnostico d;
+  d.tipo = diagnostico::livello::errore;
+  d.regola = std::to_string(e.codice_errore);
+  d.testo = testo_errore(e.codice_errore, e.posizione_errore, e.causa_errore, e.dettaglio);
+  if (e.origine_errore.nota()) {
+    d.file = nome_file(s, e.origine_errore.in_file);
+    d.posto = punto_sorgente{e.origine_errore.riga, e.origine_errore.colonna};
+  } else {
+    d.file = nome_file(s, file_senza_posto(e.codice_errore));
+  }
+  return d;
 }
 
-}  // namespace
+diagnostico di_avviso(const scenario_autore& s, const compilatore::avviso& a) {
+  diagnostico d;
+  d.tipo = diagnostico::livello::avviso;
+  d.regola = std::string(compilatore::nome_avviso(a.tipo));
+  d.testo = a.testo;
+  d.file = nome_file(s, a.dove.in_file);
+  d.posto = punto_sorgente{a.dove.riga, a.dove.colonna};
+  return d;
+}
 
-compilazione_autore compila_autore(piattaforma::file_system& fs, const scenario_autore& s, std::ostream& errori) {
-  std::vector<compilatore::avviso> avvisi;
+bool stesso_errore(const errore_compilazione& a, const errore_compilazione& b) {
+  const bool posizione = !compilatore::ha_posizione(a.codice_errore) || a.posizione_errore == b.posizione_errore;
+  return a.codice_errore == b.codice_errore && posizione && a.origine_errore.in_file == b.origine_errore.in_file &&
+         a.origine_errore.riga == b.origine_errore.riga;
+}
+
+compilatore::opzioni opzioni_di(const scenario_autore& s, std::vector<compilatore::avviso>& avvisi) {
   compilatore::opzioni o;
   o.nome_base = s.nome_base;
   o.codice_treno = s.codice_treno;
   o.calcola_tracciato = s.calcola_tracciato;
   o.elimina_descrizioni = false;  // the author's own files
   o.avvisi = &avvisi;
-  compilazione_autore c{compilatore::compila(fs, {s.linea, s.treno}, o), avvisi.size()};
+  return o;
+}
 
-  sorgenti_autore sorgenti(fs, s);
-  for (const compilatore::avviso& a : avvisi) errori << sorgenti.diagnostica_in(a.dove, messaggio_avviso(a));
-  if (!c.riuscita()) errori << rapporto_errore(sorgenti, c.esito.errore);
+// The errors in the order to show them: the main program's first, the
+// others in the order the compile met them, each once.
+std::vector<errore_raccolto> in_ordine(const errore_compilazione& principale, std::vector<errore_raccolto> raccolti) {
+  const auto uguale = std::find_if(raccolti.begin(), raccolti.end(), [&principale](const errore_raccolto& r) {
+    return stesso_errore(r.errore, principale);
+  });
+  const std::size_t primo_avvisi = raccolti.empty() ? 0 : raccolti.front().avvisi_prima;
+  if (uguale != raccolti.end()) {
+    // Where the main program's error differs from the first met, it moves up to the first place.
+    errore_raccolto r = *uguale;
+    raccolti.erase(uguale);
+    r.errore = principale;
+    r.avvisi_prima = primo_avvisi;
+    raccolti.insert(raccolti.begin(), r);
+  } else {
+    raccolti.insert(raccolti.begin(), {principale, primo_avvisi, false});
+  }
+  return raccolti;
+}
+
+// Warnings and errors interleaved in the order met; past the limit, errors are only counted.
+void intreccia(compilazione_autore& c, const scenario_autore& s, const std::vector<compilatore::avviso>& avvisi,
+               const std::vector<errore_raccolto>& errori) {
+  std::size_t a = 0;
+  for (const errore_raccolto& e : errori) {
+    for (; a < avvisi.size() && a < e.avvisi_prima; ++a) c.diagnostiche.push_back(di_avviso(s, avvisi[a]));
+    ++c.errori;
+    if (c.errori > errori_mostrati) {
+      ++c.errori_taciuti;
+    } else {
+      c.diagnostiche.push_back(di_errore(s, e.errore));
+    }
+  }
+  for (; a < avvisi.size(); ++a) c.diagnostiche.push_back(di_avviso(s, avvisi[a]));
+  c.avvisi = avvisi.size();
+}
+
+}  // namespace
+
+std::string diagnostico::messaggio() const {
+  // Under --strict a warning is an error, and says so, by its name.
+  if (rigoroso) return "errore[" + regola + "]: " + testo;
+  if (tipo == livello::avviso) return "avviso[" + regola + "]: " + testo;
+  if (regola.empty()) return "errore: " + testo;
+  return "errore " + regola + ": " + testo + suggerimento_spiega(std::stoi(regola));
+}
+
+compilazione_autore compila_autore(piattaforma::file_system& fs, const scenario_autore& s) {
+  std::vector<compilatore::avviso> avvisi;
+  compilazione_autore c{compilatore::compila(fs, {s.linea, s.treno}, opzioni_di(s, avvisi)), {}, 0, 0, 0};
+  if (c.riuscita()) {
+    intreccia(c, s, avvisi, {});
+    return c;
+  }
+  // The main program stops at the first error; the author wants them all.
+  std::vector<compilatore::avviso> avvisi_tutti;
+  std::vector<errore_raccolto> errori_tutti;
+  compilatore::opzioni o = opzioni_di(s, avvisi_tutti);
+  o.errori = &errori_tutti;
+  static_cast<void>(compilatore::compila(fs, {s.linea, s.treno}, o));
+  intreccia(c, s, avvisi_tutti, in_ordine(c.esito.errore, std::move(errori_tutti)));
   return c;
 }
 

@@ -37,4 +37,32 @@ std::optional<std::string> leggi_opzioni(std::span<const std::string> argomenti,
   return std::nullopt;
 }
 
+opzione_con_valore togli_opzione(std::vector<std::string>& argomenti, std::string_view nome,
+                                 std::string_view manca_valore) {
+  opzione_con_valore o;
+  const std::string con_uguale = std::string(nome) + "=";
+  std::vector<std::string> restanti;
+  for (std::size_t i = 0; i < argomenti.size(); ++i) {
+    const std::string& a = argomenti[i];
+    if (a == "--") {
+      restanti.insert(restanti.end(), argomenti.begin() + static_cast<std::ptrdiff_t>(i), argomenti.end());
+      break;
+    }
+    if (a == nome) {
+      if (i + 1 == argomenti.size()) {
+        o.errore = std::string(manca_valore);
+        return o;
+      }
+      o.valore = argomenti[++i];
+    } else if (a.starts_with(con_uguale)) {
+      o.valore = a.substr(con_uguale.size());
+    } else {
+      restanti.push_back(a);
+    }
+  }
+  if (o.valore && o.valore->empty()) o.errore = std::string(manca_valore);
+  argomenti = std::move(restanti);
+  return o;
+}
+
 }  // namespace strumento_compila

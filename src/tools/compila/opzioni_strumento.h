@@ -25,4 +25,14 @@ struct opzioni_comuni {
 std::optional<std::string> leggi_opzioni(std::span<const std::string> argomenti, std::string_view manca_uscita,
                                          const std::function<bool(std::string_view)>& opzione, opzioni_comuni& letti);
 
+// An option of one tool that takes a value, as "NOME VALORE" or "NOME=VALORE".
+struct opzione_con_valore {
+  std::optional<std::string> valore;  // the last one given
+  std::optional<std::string> errore;  // why the line is wrong: a missing or empty value
+};
+// Takes every `nome` option and its value out of `argomenti`, which keeps
+// the rest in order; nothing after "--" is an option.
+opzione_con_valore togli_opzione(std::vector<std::string>& argomenti, std::string_view nome,
+                                 std::string_view manca_valore);
+
 }  // namespace strumento_compila

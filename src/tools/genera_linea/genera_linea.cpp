@@ -124,7 +124,8 @@ std::string piano_rallentamenti(lavoro& w) {
   std::string righe;
   for (std::int32_t x = passo_rallentamenti / 2; x + 3000 < w.lunghezza; x += passo_rallentamenti) {
     const std::int32_t l = w.caso.tra_passo_50(500, 2000);
-    const std::int32_t v = w.caso.tra(1, 5) * 20;
+    // Below the lowest limit piano_indicatori gives, so that it slows the train wherever it falls.
+    const std::int32_t v = w.caso.tra(1, 4) * 20;
     const std::int32_t f_ta = w.caso.tra(0, 1);
     const std::int32_t d_v = w.caso.tra(0, 1) * v;
     std::int32_t inizio = x;

@@ -9,6 +9,7 @@
 #include "platform/piattaforma.h"
 #include "tools/compila/compilazione_autore.h"
 #include "tools/compila/documenti_autore.h"
+#include "tools/compila/rapporto.h"
 #include "tools/impacchetta/argomenti_impacchetta.h"
 
 namespace strumento_impacchetta {
@@ -67,7 +68,8 @@ int impacchetta(const richiesta& r, piattaforma::file_system& fs, const std::str
   if (!fs.esiste(base)) return fallisci(errori, "manca " + base + ": " + come_averlo(r.per));
 
   const strumento_compila::scenario_autore scenario{nomi.linea_txt, nomi.treno_txt, r.nome_base, r.codice_treno, true};
-  const strumento_compila::compilazione_autore c = strumento_compila::compila_autore(fs, scenario, errori);
+  strumento_compila::compilazione_autore c = strumento_compila::compila_autore(fs, scenario);
+  strumento_compila::mostra_diagnostiche(fs, c.diagnostiche, programma, errori);
   if (!c.riuscita()) return fallisci(errori, "lo scenario non si compila: nessun installatore scritto");
 
   guida::testi_scenario testi{r.nome_base, r.codice_treno, {}, {}, {}, {}, {}};
@@ -89,7 +91,9 @@ int impacchetta(const richiesta& r, piattaforma::file_system& fs, const std::str
     }
     // Generated once, for the first document missing.
     if (!documenti.riusciti) {
-      documenti = strumento_compila::prepara_documenti(fs, r.cartella, c.m(), programma, errori);
+      std::vector<strumento_compila::diagnostico> diagnostiche;
+      documenti = strumento_compila::prepara_documenti(fs, r.cartella, c.m(), diagnostiche);
+      strumento_compila::mostra_diagnostiche(fs, diagnostiche, programma, errori);
       if (!documenti.riusciti) return fallisci(errori, "nessun installatore scritto");
     }
     f.testo = documenti.documenti.*f.generato;

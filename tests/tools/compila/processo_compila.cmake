@@ -70,7 +70,7 @@ elseif(MODO STREQUAL "errore")
   file(WRITE "${cartella}/Ostrale_Fiorna_40817.sim" "vecchia tabella")
   # The appended record follows "[fine]": the file's last record is dropped, with a warning.
   esegui(0 "${linea}" "${treno}" --check)
-  if(NOT errori MATCHES "Ostrale_Fiorna_40817-\\.txt:[0-9]+:1: avviso: 'segnale' ignorato")
+  if(NOT errori MATCHES "Ostrale_Fiorna_40817-\\.txt:[0-9]+:1: avviso\\[record_perso\\]: 'segnale' ignorato")
     message(FATAL_ERROR "no warning for the dropped record")
   endif()
   esegui(1 "${linea}" "${treno}" --strict)

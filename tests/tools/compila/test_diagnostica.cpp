@@ -32,6 +32,33 @@ TEST(Diagnostica, APlacePastTheLastLineShowsNoSource) {
   EXPECT_EQ(diagnostica("f.txt", punto_sorgente{4, 1}, "errore 25: z", sorgente), "f.txt:4:1: errore 25: z\n");
 }
 
+// A long line (a whole file written on one line, a runaway text) is shown
+// only around the column: at most 100 characters on each side, the cuts marked.
+TEST(Diagnostica, ALongLineIsShownAroundTheColumn) {
+  std::string riga(1000, 'x');
+  riga[0] = 'A';
+  riga[499] = 'M';
+  riga[999] = 'Z';
+  const std::string puntini = "...";
+  const struct {
+    std::int32_t colonna;
+    std::string mostrata;
+    std::size_t caret;  // the caret's column in the line shown
+  } casi[] = {
+      {1, riga.substr(0, 200) + puntini, 1},
+      {500, puntini + riga.substr(399, 200) + puntini, 104},
+      {1000, puntini + riga.substr(800), 203},
+  };
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.colonna);
+    const std::string d = diagnostica("f.txt", punto_sorgente{1, caso.colonna}, "avviso[x]: y", riga);
+    EXPECT_EQ(d, "f.txt:1:" + std::to_string(caso.colonna) + ": avviso[x]: y\n" + caso.mostrata + "\n" +
+                     std::string(caso.caret - 1, ' ') + "^\n");
+    // The caret stands under the character the column names.
+    EXPECT_EQ(caso.mostrata[caso.caret - 1], riga[static_cast<std::size_t>(caso.colonna) - 1]);
+  }
+}
+
 TEST(Diagnostica, LinesEndWhereTheReaderEndsThem) {
   const std::string testo = "a\r\nb\nc\rd\r\n\r\ne";
   const char* attese[] = {"a", "b", "c", "d", "", "e"};

@@ -93,10 +93,13 @@ TEST_F(CompilaDocumenti, WithoutTheAuthorsFileTheBoxesItFillsStayBlank) {
 TEST_F(CompilaDocumenti, UnreadableAuthorsFileIsShownAtItsLineAndNothingIsWritten) {
   fs.file[in_s("Valle_Prova_2317_documenti.txt")] = "rango, A\r\nmassa bloccata 150\r\n";
   EXPECT_EQ(esegui({"--documenti"}), 1);
-  EXPECT_EQ(errori.str(), in_s("Valle_Prova_2317_documenti.txt") +
-                              ":2:1: errore: manca la virgola tra la voce 'massa bloccata' e il suo valore\n"
-                              "massa bloccata 150\n"
-                              "^\n");
+  EXPECT_EQ(
+      errori.str(),
+      in_s("Valle_Prova_2317_documenti.txt") +
+          ":2:1: errore: manca la virgola tra la voce 'massa bloccata' e il suo valore\n"
+          "massa bloccata 150\n"
+          "^\n"
+          "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");
   EXPECT_EQ(fs.file.size(), 3u);
 }
 
@@ -105,9 +108,11 @@ TEST_F(CompilaDocumenti, DocumentsThatCannotBeMadeStopTheWholeCompileBeforeAnyFi
   std::string& l = fs.file[linea];
   l.replace(l.find("8000,    40000,    0"), 20, "8000,    1000,    1");
   EXPECT_EQ(esegui({"--documenti"}), 1);
-  EXPECT_EQ(errori.str(),
-            "compila_scenario: errore: documenti non generati: a 9500 m la progressiva chilometrica vale -500 m, "
-            "fuori dalla colonna dei documenti (da 0 a 999.999 km)\n");
+  EXPECT_EQ(
+      errori.str(),
+      "compila_scenario: errore: documenti non generati: a 9500 m la progressiva chilometrica vale -500 m, "
+      "fuori dalla colonna dei documenti (da 0 a 999.999 km)\n"
+      "compila_scenario: 1 errore, 0 avvisi: nessun file scritto; i file gia' presenti in s restano come erano\n");
   EXPECT_EQ(fs.file.size(), 3u);
 }
 
@@ -121,9 +126,10 @@ TEST_F(CompilaDocumenti, StrictCountsANameCutToItsColumn) {
   t.replace(t.find("CASALE"), 6, "CASALE DI SOPRA SUL MONTE ALTO");
   EXPECT_EQ(esegui({"--documenti", "--strict"}), 1);
   EXPECT_EQ(errori.str(),
-            "compila_scenario: avviso: scheda treno: 'CASALE DI SOPRA SUL MONTE ALTO' tagliato a 27 caratteri: "
-            "'CASALE DI SOPRA SUL MONTE A'\n"
-            "compila_scenario: 1 avviso con --strict: nessun file scritto\n");
+            "compila_scenario: errore[nome_tagliato]: scheda treno: 'CASALE DI SOPRA SUL MONTE ALTO' tagliato a 27 "
+            "caratteri: 'CASALE DI SOPRA SUL MONTE A'\n"
+            "compila_scenario: 0 errori, 1 avviso con --strict: nessun file scritto; i file gia' presenti in s "
+            "restano come erano\n");
   EXPECT_EQ(fs.file.size(), 3u);
 }
 

@@ -68,7 +68,7 @@ TEST_P(GeneraLineaScala, CompilesCleanWithTheDensityOfARealLine) {
   ASSERT_EQ(c.fatto.errore.codice_errore, 0) << "posizione " << c.fatto.errore.posizione_errore;
   // Every item is one the format expects: no stray value, no list out of order.
   for (const compilatore::avviso& a : c.avvisi) {
-    ADD_FAILURE() << "avviso alla riga " << a.dove.riga << ": '" << a.voce << "'";
+    ADD_FAILURE() << "avviso alla riga " << a.dove.riga << ": " << a.testo;
   }
   EXPECT_EQ(m.tabella[formato::voce_lunghezza].fine, lunghezza);
   EXPECT_EQ(m.punti.ultimo_indice(), lunghezza + 7000);

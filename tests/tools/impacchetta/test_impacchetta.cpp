@@ -104,8 +104,8 @@ TEST_F(Impacchetta, ScenarioThatDoesNotCompileIsRefusedWithItsDiagnostics) {
   treno.insert(treno.find("[codici]"), "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\r\n");
   EXPECT_EQ(impacchetta(), 1);
   EXPECT_EQ(errori.str(), in("s", "Valle_Prova_2317-.txt") +
-                              ":33:1: errore 16: segnale su una cella occupata (posizione 1650 m) "
-                              "(compila_scenario --spiega 16)\n"
+                              ":33:1: errore 16: segnale su una cella occupata (posizione 1650 m): nella cella "
+                              "34 c'e' gia' il segnale della riga 25 (compila_scenario --spiega 16)\n"
                               "segnale, 1650, 2, 4, 0, 0, 0, 2, 1,0,0, 0\n"
                               "^\n"
                               "impacchetta_scenario: lo scenario non si compila: nessun installatore scritto\n");
