@@ -101,21 +101,21 @@ void avverti_se_segnale_troncato(contesto& c, const std::string& chiave, const f
   if (!c.avvisi()) return;
   const formato::valori_segnale l = formato::spacchetta_segnale(cl);
   std::vector<differenza> d;
-  confronta(d, "sx", s.sx, l.sx, 0);
-  confronta(d, "s1", s.s1, l.s1, 1);
-  confronta(d, "s2", s.s2, l.s2, 2);
-  confronta(d, "s3", s.s3, l.s3, 3);
-  confronta(d, "rapp", s.rapp, l.rapp, 4);
-  confronta(d, "dx", s.dx, l.dx, 5);
-  confronta(d, "d1", s.d1, l.d1, 6);
-  confronta(d, "d2", s.d2, l.d2, 7);
-  confronta(d, "d3", s.d3, l.d3, 8);
+  // Each index counts the position, the record's first value.
+  confronta(d, "sx", s.sx, l.sx, 1);
+  confronta(d, "s1", s.s1, l.s1, 2);
+  confronta(d, "s2", s.s2, l.s2, 3);
+  confronta(d, "s3", s.s3, l.s3, 4);
+  confronta(d, "rapp", s.rapp, l.rapp, 5);
+  confronta(d, "dx", s.dx, l.dx, 6);
+  confronta(d, "d1", s.d1, l.d1, 7);
+  confronta(d, "d2", s.d2, l.d2, 8);
+  confronta(d, "d3", s.d3, l.d3, 9);
   // A time of 1 to 100 is raised to 101 on purpose, and only a signal with sx 2 keeps one.
   if (s.sx == 2) {
     const std::int32_t tempo = s.tempo >= 1 && s.tempo <= 100 ? 101 : s.tempo;
-    confronta(d, "tempo", tempo, l.tempo, 9);
+    confronta(d, "tempo", tempo, l.tempo, 10);
   }
-  for (differenza& x : d) ++x.indice;  // the position comes first
   avverti_differenze(c, chiave, d);
 }
 
